@@ -1,0 +1,42 @@
+#include "startup/module1.h"
+
+#include "errors/error_class.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "platform/ui.h"
+#include "saver/saver_form.h"
+
+namespace sagelight::Module1 {
+
+std::unique_ptr<rt::Object> objError;   // NOLINT(readability-identifier-naming)
+std::unique_ptr<cQuoteFile> objQuotes;  // NOLINT(readability-identifier-naming)
+
+void Main() {
+  ui::Platform& app = ui::Current();
+  if (app.PrevInstance()) {
+    app.EndProgram(0);
+  }
+  objError = std::make_unique<cErrorClass>();
+  objQuotes = std::make_unique<cQuoteFile>();
+  if (rt::InStr(app.CommandLine(), "/s") > 0) {
+    frmSaver::Show();
+  }
+}
+
+void EndSaver() {
+  objQuotes.reset();
+  objError.reset();
+  rt::CloseAll();
+  ui::Current().EndProgram(0);
+}
+
+void ResetProcessState() {
+  objQuotes.reset();
+  objError.reset();
+  frmSaver::Discard();
+  intTick = 0;
+  rt::CloseAll();
+  ui::SetMousePointer(ui::kPointerDefault);
+}
+
+}  // namespace sagelight::Module1
