@@ -4,28 +4,56 @@
 #include "platform/quote_path.h"
 #include "platform/random.h"
 #include "platform/record_file.h"
+#include "platform/runtime_error.h"
 #include "platform/ui.h"
 #include "quotes/collection.h"
 
 namespace sagelight {
 namespace {
 
-// Open the quote file on a free file number and count its records: the
+// The quote file, open for the length of one operation. The count is the
 // length over 200, rounded to the nearest, halves to even (so 100 bytes
-// count 0 and 300 bytes count 2).
-std::int32_t OpenAndCount(std::int16_t& file_number) {
-  file_number = rt::FreeFile();
-  rt::OpenRandom(file_number, rt::MapPath(kQuoteFileName), kRecordLength);
-  const std::int32_t length = rt::FileLength(file_number);
-  return rt::RoundToInt32(static_cast<double>(length) / 200.0);
-}
+// count 0 and 300 bytes count 2). An operation that fails after the open
+// still closes the file, so a failing tick every 20 seconds cannot use up
+// the file numbers over a long night.
+class OpenQuoteFile {
+ public:
+  OpenQuoteFile() : number_(rt::FreeFile()) {
+    rt::OpenRandom(number_, rt::MapPath(kQuoteFileName), kRecordLength);
+    open_ = true;
+    records_ = rt::RoundToInt32(static_cast<double>(rt::FileLength(number_)) / 200.0);
+  }
+  OpenQuoteFile(const OpenQuoteFile&) = delete;
+  OpenQuoteFile& operator=(const OpenQuoteFile&) = delete;
+  ~OpenQuoteFile() {
+    if (open_) {
+      try {
+        rt::Close(number_);
+      } catch (const rt::RuntimeError&) {
+        // Already failing: the first error is the one to report.
+      }
+    }
+  }
+
+  [[nodiscard]] std::int16_t Number() const { return number_; }
+  [[nodiscard]] std::int32_t Records() const { return records_; }
+  void Close() {
+    open_ = false;
+    rt::Close(number_);
+  }
+
+ private:
+  std::int16_t number_;
+  bool open_ = false;
+  std::int32_t records_ = 0;
+};
 
 }  // namespace
 
 cQuoteFile::cQuoteFile() {
-  std::int16_t file_number = 0;
-  const std::int32_t records = OpenAndCount(file_number);
-  rt::Close(file_number);
+  OpenQuoteFile file;
+  const std::int32_t records = file.Records();
+  file.Close();
   if (records == 0) {
     InitQuoteFile();
   }
@@ -41,26 +69,24 @@ void cQuoteFile::InitQuoteFile() {
 }
 
 void cQuoteFile::InsertQuote(const std::string& text) {
-  std::int16_t file_number = 0;
-  const std::int32_t records = OpenAndCount(file_number);
+  OpenQuoteFile file;
   QuoteRecord record;
   record.text = rt::Trim(text);
-  rt::PutRecord(file_number, records + 1, record.text.Bytes(), kRecordLength);
-  rt::Close(file_number);
+  rt::PutRecord(file.Number(), file.Records() + 1, record.text.Bytes(), kRecordLength);
+  file.Close();
 }
 
 std::string cQuoteFile::GetQuote() {
   rt::Randomize();
-  std::int16_t file_number = 0;
-  const std::int32_t records = OpenAndCount(file_number);
-  const std::int16_t m = rt::NarrowToInt16(records);
+  OpenQuoteFile file;
+  const std::int16_t m = rt::NarrowToInt16(file.Records());
   const float r = rt::NextRandom();
   const std::int16_t i = rt::FloorToInt16(static_cast<double>(static_cast<float>(m)) * r + 1.0);
   QuoteRecord record;
   record.text.Clear();
-  rt::GetRecord(file_number, i, record.text.Bytes(), kRecordLength);
+  rt::GetRecord(file.Number(), i, record.text.Bytes(), kRecordLength);
   std::string result = rt::Trim(record.text.Value());
-  rt::Close(file_number);
+  file.Close();
   return result;
 }
 

@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "platform/palette.h"
+#include "platform/random.h"
+#include "platform/record_file.h"
+#include "quotes/collection.h"
+#include "saver/saver_design.h"
+#include "saver/saver_form.h"
+#include "startup/module1.h"
+#include "tests/unit/test_support.h"
+
+namespace sagelight {
+namespace {
+
+namespace fs = std::filesystem;
+using headless::HeadlessPlatform;
+
+const std::set<ui::Color> kCycleColours = {0x008000, 0x808000, 0x000080, 0x800080,
+                                           0x008080, 0xC0C0C0, 0x808080};
+const float kTopR = std::nextafter(1.0F, 0.0F);
+
+class DisplayCycle : public testing::ProgramTest {
+ protected:
+  static bool PanelShowing(const HeadlessPlatform& saver) {
+    return saver.ShownForm()->Showing(kPic);
+  }
+  static std::string Caption(const HeadlessPlatform& saver) {
+    return saver.ShownForm()->Caption(kLabel1);
+  }
+};
+
+TEST_F(DisplayCycle, ShowsASayingAtOneSecondForSeventeenOfEveryTwenty) {
+  HeadlessPlatform& saver = StartSaver();
+  ASSERT_FALSE(StartStatus());
+  const ui::Form& form = *saver.ShownForm();
+  EXPECT_EQ(form.Design().name, "frmSaver");
+
+  saver.Advance(999);
+  EXPECT_FALSE(PanelShowing(saver));
+  EXPECT_EQ(saver.TicksDelivered(), 0);
+  saver.Advance(1);
+  ASSERT_TRUE(PanelShowing(saver));
+  const std::string first = Caption(saver);
+  EXPECT_EQ(first.rfind("Sagelight\r\n\r\n", 0), 0U);
+  EXPECT_GT(first.size(), std::string("Sagelight\r\n\r\n").size());
+  EXPECT_EQ(form.Caption(kLabel2), kCaptionLine);
+
+  saver.Advance(16999);  // 17.999 s
+  EXPECT_TRUE(PanelShowing(saver));
+  EXPECT_EQ(Caption(saver), first);
+  saver.Advance(1);  // 18 s
+  EXPECT_FALSE(PanelShowing(saver));
+  saver.Advance(2999);  // 20.999 s
+  EXPECT_FALSE(PanelShowing(saver));
+  EXPECT_EQ(intTick, 0);
+  saver.Advance(1);  // 21 s
+  EXPECT_TRUE(PanelShowing(saver));
+  EXPECT_EQ(intTick, 1);
+  EXPECT_EQ(saver.TicksDelivered(), 21);
+  EXPECT_TRUE(saver.MessageBoxes().empty());
+}
+
+TEST_F(DisplayCycle, EveryPanelIsWhollyOnScreenInACycleColourNeverAsDesigned) {
+  HeadlessPlatform& saver = StartSaver();
+  const ui::Form& form = *saver.ShownForm();
+  std::set<ui::Color> seen;
+  std::set<std::string> sayings;
+  for (int cycle = 0; cycle < 300; ++cycle) {
+    saver.Advance(cycle == 0 ? 1000 : 20000);
+    ASSERT_TRUE(PanelShowing(saver));
+    const float x = form.Left(kPic);
+    const float y = form.Top(kPic);
+    ASSERT_GE(x, 1.0F);
+    ASSERT_GE(y, 1.0F);
+    ASSERT_LE(x + form.Width(kPic), 15360.0F);
+    ASSERT_LE(y + form.Height(kPic), 11520.0F);
+    ASSERT_EQ(form.Width(kPic), 4095.0F);
+    ASSERT_EQ(form.Height(kPic), 2535.0F);
+    ASSERT_TRUE(kCycleColours.count(form.BackColor(kPic))) << form.BackColor(kPic);
+    ASSERT_NE(Caption(saver), "xxx");
+    ASSERT_FALSE(x == 2400.0F && y == 1020.0F);
+    seen.insert(form.BackColor(kPic));
+    sayings.insert(Caption(saver));
+  }
+  EXPECT_EQ(seen.size(), 7U);
+  EXPECT_GT(sayings.size(), 150U);  // about 216 distinct of 300 draws from 431
+  EXPECT_EQ(rt::OpenFileCount(), 0);
+}
+
+TEST_F(DisplayCycle, TheEndsOfTheRandomRangeReachTheEdgesOfThePlacesAndColours) {
+  HeadlessPlatform& saver = StartSaver();
+  const ui::Form& form = *saver.ShownForm();
+  // Draws of a tick: left, top, the saying, the colour.
+  rt::QueueRandomNumbers({0.0F, 0.0F, 0.0F, 0.0F});
+  saver.Advance(1000);
+  EXPECT_EQ(form.Left(kPic), 1.0F);
+  EXPECT_EQ(form.Top(kPic), 1.0F);
+  EXPECT_EQ(form.BackColor(kPic), rt::PaletteColor(2));
+  EXPECT_EQ(Caption(saver), "Sagelight\r\n\r\n" + std::string(kCollection[0]));
+
+  rt::QueueRandomNumbers({kTopR, kTopR, kTopR, kTopR});
+  saver.Advance(20000);
+  EXPECT_EQ(form.Left(kPic), 11265.0F);
+  EXPECT_EQ(form.Top(kPic), 8985.0F);
+  EXPECT_EQ(form.BackColor(kPic), rt::PaletteColor(8));
+}
+
+TEST_F(DisplayCycle, ScreensAsWideAsThePanelOrNarrower) {
+  headless::Options options = SaverOptions();
+  options.screen_width_px = 273;  // exactly the panel: dW = 0
+  HeadlessPlatform& exact = Start(options);
+  rt::QueueRandomNumbers({kTopR, 0.5F, 0.5F, 0.5F});
+  exact.Advance(1000);
+  EXPECT_EQ(exact.ShownForm()->Left(kPic), 1.0F);
+  Module1::ResetProcessState();
+
+  options.screen_width_px = 200;  // 3000 twips: dW = -1095
+  HeadlessPlatform& narrow = Start(options);
+  rt::QueueRandomNumbers({kTopR, 0.5F, 0.5F, 0.5F});
+  narrow.Advance(1000);
+  EXPECT_EQ(narrow.ShownForm()->Left(kPic), -1094.0F);
+  rt::QueueRandomNumbers({0.0F, 0.5F, 0.5F, 0.5F});
+  narrow.Advance(20000);
+  EXPECT_EQ(narrow.ShownForm()->Left(kPic), 1.0F);
+  EXPECT_TRUE(narrow.MessageBoxes().empty());
+}
+
+TEST_F(DisplayCycle, AFailedTickShowsOneBoxAndTheCycleGoesOn) {
+  HeadlessPlatform& saver = StartSaver();
+  fs::remove_all(SystemFolder());
+  saver.Advance(1000);
+  ASSERT_EQ(saver.MessageBoxes().size(), 1U);
+  const headless::MessageBoxRecord& box = saver.MessageBoxes()[0];
+  EXPECT_EQ(box.prompt, "An error has occured: \r\nfrmSaver.Timer1_Error: Path not found.");
+  EXPECT_EQ(box.buttons, 64);
+  EXPECT_EQ(box.title, "");
+  EXPECT_FALSE(PanelShowing(saver));
+  EXPECT_EQ(Caption(saver), "xxx");
+  EXPECT_EQ(intTick, 1);
+
+  saver.Advance(17000);  // tick 18 hides what is already hidden
+  EXPECT_EQ(intTick, 18);
+  saver.Advance(2000);
+  EXPECT_EQ(intTick, 0);
+  EXPECT_EQ(saver.MessageBoxes().size(), 1U);
+  saver.Advance(1000);  // 21 s: the next attempt
+  EXPECT_EQ(saver.MessageBoxes().size(), 2U);
+  EXPECT_EQ(saver.MessageBoxes()[1].opened_at_ms, 21000);
+
+  fs::create_directories(SystemFolder());  // the file comes back empty
+  saver.Advance(20000);
+  EXPECT_TRUE(PanelShowing(saver));
+  EXPECT_EQ(Caption(saver), "Sagelight\r\n\r\n");
+  EXPECT_FALSE(saver.Ended());
+}
+
+TEST_F(DisplayCycle, OverflowsOfTheQuoteCountAndOfAWideScreenAreReported) {
+  HeadlessPlatform& saver = StartSaver();
+  fs::resize_file(QuoteFile(), 6553500);
+  saver.Advance(1000);
+  ASSERT_EQ(saver.MessageBoxes().size(), 1U);
+  EXPECT_EQ(saver.MessageBoxes()[0].prompt,
+            "An error has occured: \r\nfrmSaver.Timer1_Error: Overflow.");
+  EXPECT_FALSE(PanelShowing(saver));
+  Module1::ResetProcessState();
+
+  headless::Options options = SaverOptions();
+  options.screen_width_px = 2185;  // 32775 twips
+  HeadlessPlatform& wide = Start(options);
+  wide.Advance(61000);
+  ASSERT_EQ(wide.MessageBoxes().size(), 4U);  // 1, 21, 41 and 61 s
+  for (const headless::MessageBoxRecord& box : wide.MessageBoxes()) {
+    EXPECT_EQ(box.prompt, "An error has occured: \r\nfrmSaver.Timer1_Error: Overflow.");
+  }
+  EXPECT_FALSE(PanelShowing(wide));
+}
+
+TEST_F(DisplayCycle, NoTicksRunWhileABoxIsOpenAndNoneBurstAfterIt) {
+  headless::Options options = SaverOptions();
+  options.message_box_open_ms = 5000;
+  HeadlessPlatform& saver = Start(options);
+  fs::remove_all(SystemFolder());
+  saver.Advance(1000);  // the box stays open until 6 s
+  EXPECT_EQ(saver.Now(), 6000);
+  EXPECT_EQ(saver.TicksDelivered(), 1);
+  saver.Advance(1000);  // the one pending tick at 6 s, the next at 7 s
+  EXPECT_EQ(saver.TicksDelivered(), 3);
+  EXPECT_EQ(intTick, 3);
+}
+
+class Dismissal : public testing::ProgramTest {
+ protected:
+  HeadlessPlatform& Saver() {
+    HeadlessPlatform& saver = StartSaver();
+    saver_ = &saver;
+    return saver;
+  }
+  [[nodiscard]] const frmSaver& Form() const { return *frmSaver::Instance(); }
+  void ExpectEndedCleanly() const {
+    EXPECT_TRUE(saver_->Ended());
+    EXPECT_EQ(saver_->ExitStatus(), 0);
+    EXPECT_FALSE(saver_->ShownForm()->Enabled(kTimer1));
+    EXPECT_EQ(Module1::objQuotes, nullptr);
+    EXPECT_EQ(Module1::objError, nullptr);
+    EXPECT_EQ(rt::OpenFileCount(), 0);
+  }
+
+ private:
+  HeadlessPlatform* saver_ = nullptr;
+};
+
+TEST_F(Dismissal, PointerMovesEndTheSaverOnlyFromARecordedPosition) {
+  HeadlessPlatform& saver = Saver();
+  saver.MovePointer(9000, 7000);  // the first event only records, however far
+  EXPECT_FALSE(saver.Ended());
+  EXPECT_EQ(Form().LastX(), 9000);
+  saver.MovePointer(9003, 6997);  // exactly 3 twips is no movement
+  EXPECT_FALSE(saver.Ended());
+  EXPECT_EQ(Form().LastX(), 9003);
+  for (int step = 1; step <= 100; ++step) {  // creeping never adds up
+    saver.MovePointer(9003.0F + 3.0F * static_cast<float>(step), 6997);
+  }
+  EXPECT_FALSE(saver.Ended());
+  EXPECT_EQ(Form().LastX(), 9303);
+  saver.MovePointer(9306.01F, 6997);  // a little more than 3 twips
+  ExpectEndedCleanly();
+  EXPECT_EQ(Form().LastX(), 9303);  // nothing after the end ran
+}
+
+TEST_F(Dismissal, APositionOnTheLeftOrTopEdgeOnlyRecords) {
+  HeadlessPlatform& saver = Saver();
+  saver.MovePointer(0, 4000);
+  saver.MovePointer(6000, 6000);  // the recorded x was 0: this only records
+  EXPECT_FALSE(saver.Ended());
+  saver.MovePointer(6015, 6000);
+  ExpectEndedCleanly();
+
+  Module1::ResetProcessState();
+  HeadlessPlatform& top = Saver();
+  top.MovePointer(6000, 0);
+  top.MovePointer(6000, 3000);  // the recorded y was 0
+  EXPECT_FALSE(top.Ended());
+  top.MovePointer(6000, 3015);
+  EXPECT_TRUE(top.Ended());
+}
+
+TEST_F(Dismissal, ThePanelSwallowsPointerMovesButNotTheWayBack) {
+  HeadlessPlatform& saver = Saver();
+  rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
+  saver.MovePointer(6000, 5000);
+  saver.Advance(1000);
+  ASSERT_TRUE(saver.ShownForm()->Showing(kPic));
+  saver.MovePointer(100, 100);    // over the frame
+  saver.MovePointer(2000, 1500);  // over the saying
+  saver.MovePointer(2000, 2450);  // over the caption strip
+  EXPECT_FALSE(saver.Ended());
+  EXPECT_EQ(Form().LastX(), 6000);
+  saver.MovePointer(6002, 5001);  // back on the background, next to where it left
+  EXPECT_FALSE(saver.Ended());
+  saver.MovePointer(100, 100);
+  saver.MovePointer(7000, 5001);  // the first background event after the panel
+  ExpectEndedCleanly();
+
+  // Once the panel hides at 18 s the same place is background again.
+  Module1::ResetProcessState();
+  HeadlessPlatform& again = Saver();
+  rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});
+  again.MovePointer(2000, 1500);
+  again.Advance(18000);
+  again.MovePointer(2100, 1500);
+  EXPECT_TRUE(again.Ended());
+}
+
+TEST_F(Dismissal, CharacterKeysEndTheSaverOtherKeysDoNot) {
+  for (const std::int16_t key : {std::int16_t{'a'}, std::int16_t{27}, std::int16_t{13},
+                                 std::int16_t{' '}, std::int16_t{8}}) {
+    Module1::ResetProcessState();
+    HeadlessPlatform& saver = Saver();
+    saver.PressKeyWithoutCharacter();
+    saver.Advance(2000);
+    EXPECT_FALSE(saver.Ended());
+    saver.TypeCharacter(key);
+    ExpectEndedCleanly();
+    const int ticks = saver.TicksDelivered();
+    saver.Advance(60000);  // no tick after the end
+    EXPECT_EQ(saver.TicksDelivered(), ticks);
+  }
+}
+
+TEST_F(Dismissal, OnlyAClickOnTheSayingEndsTheSaver) {
+  HeadlessPlatform& saver = Saver();
+  rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
+  saver.ClickPixel(600, 600);  // background
+  saver.ClickPixel(100, 100);  // before the panel shows, this is background too
+  saver.Advance(1000);
+  saver.ClickPixel(1, 1);    // frame
+  saver.ClickPixel(100, 160);  // caption strip
+  saver.ClickPixel(272, 80);   // right frame
+  EXPECT_FALSE(saver.Ended());
+  saver.ClickPixel(100, 60);  // the saying, with no pointer movement before
+  ExpectEndedCleanly();
+}
+
+}  // namespace
+}  // namespace sagelight

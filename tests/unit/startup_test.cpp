@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "errors/error_class.h"
+#include "platform/record_file.h"
+#include "platform/runtime_error.h"
+#include "saver/saver_form.h"
+#include "startup/module1.h"
+#include "tests/unit/test_support.h"
+
+namespace sagelight {
+namespace {
+
+namespace fs = std::filesystem;
+using headless::HeadlessPlatform;
+
+class StartUp : public testing::ProgramTest {};
+
+TEST_F(StartUp, OnlyALowerCaseSwitchAnywhereInTheCommandLineRunsTheSaver) {
+  struct Case {
+    const char* command_line;
+    bool runs;
+  };
+  for (const Case c : {Case{"/s", true}, Case{"x/sy", true}, Case{"/p 123 /s", true},
+                       Case{"/sS", true}, Case{"/S", false}, Case{"", false},
+                       Case{"/c:1234", false}, Case{"/ s", false}, Case{"s/", false}}) {
+    Module1::ResetProcessState();
+    fs::remove(QuoteFile());
+    headless::Options options;
+    options.command_line = c.command_line;
+    HeadlessPlatform& program = Start(options);
+    EXPECT_EQ(program.ShownForm() != nullptr, c.runs) << '"' << c.command_line << '"';
+    EXPECT_EQ(program.Ended(), !c.runs) << '"' << c.command_line << '"';
+    if (!c.runs) {
+      EXPECT_EQ(program.ExitStatus(), 0);
+    }
+    // Seeding comes before the command line is looked at, in every mode.
+    EXPECT_EQ(fs::file_size(QuoteFile()), 86200U) << '"' << c.command_line << '"';
+    EXPECT_EQ(rt::OpenFileCount(), 0);
+    EXPECT_TRUE(program.MessageBoxes().empty());
+  }
+}
+
+TEST_F(StartUp, ThePointerIsAnHourglassWhileSeedingOnly) {
+  HeadlessPlatform& program = StartSaver();
+  EXPECT_EQ(program.PointerShapes(), (std::vector<std::int16_t>{11, 0}));
+  Module1::ResetProcessState();
+  HeadlessPlatform& second = StartSaver();  // the file is seeded now
+  EXPECT_TRUE(second.PointerShapes().empty());
+}
+
+TEST_F(StartUp, APreviousInstanceEndsTheNewOneBeforeItTouchesAnything) {
+  headless::Options options = SaverOptions();
+  options.previous_instance = true;
+  HeadlessPlatform& program = Start(options);
+  EXPECT_EQ(StartStatus(), 0);
+  EXPECT_EQ(program.ShownForm(), nullptr);
+  EXPECT_FALSE(fs::exists(QuoteFile()));
+  EXPECT_EQ(Module1::objError, nullptr);
+  EXPECT_EQ(Module1::objQuotes, nullptr);
+  EXPECT_TRUE(program.MessageBoxes().empty());
+}
+
+TEST_F(StartUp, AnErrorWhileSeedingIsReportedByTheRuntimeAndEndsWithNoWindow) {
+  fs::remove_all(SystemFolder());
+  ::testing::internal::CaptureStderr();
+  HeadlessPlatform& program = StartSaver();
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(StartStatus(), 1);
+  EXPECT_EQ(program.ShownForm(), nullptr);
+  EXPECT_EQ(errors, "Sagelight: run-time error 76: Path not found\n");
+  ASSERT_EQ(program.MessageBoxes().size(), 1U);
+  EXPECT_NE(program.MessageBoxes()[0].prompt.find("Path not found"), std::string::npos);
+  EXPECT_NE(Module1::objError, nullptr);  // created before the store failed
+  EXPECT_EQ(Module1::objQuotes, nullptr);
+}
+
+TEST_F(StartUp, EndSaverReleasesBothObjectsAndClosesEveryFile) {
+  HeadlessPlatform& program = StartSaver();
+  program.Advance(1000);
+  rt::OpenRandom(rt::FreeFile(), (SystemFolder() / "other.dat").string(), 10);
+  program.TypeCharacter('q');
+  EXPECT_EQ(program.ExitStatus(), 0);
+  EXPECT_EQ(Module1::objQuotes, nullptr);
+  EXPECT_EQ(Module1::objError, nullptr);
+  EXPECT_EQ(rt::OpenFileCount(), 0);
+}
+
+TEST_F(StartUp, AnUntrappedErrorInAHandlerEndsTheProgramWithItsReport) {
+  HeadlessPlatform& program = StartSaver();
+  // A tick's report needs the reporter; without it the error in the handler
+  // is nobody's to catch.
+  Module1::objError = std::make_unique<rt::Object>();
+  fs::remove_all(SystemFolder());
+  ::testing::internal::CaptureStderr();
+  program.Advance(1000);
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(program.ExitStatus(), 1);
+  EXPECT_EQ(errors,
+            "Sagelight: run-time error 438: Object doesn't support this property or method\n");
+}
+
+class ErrorReporter : public testing::ProgramTest {
+ protected:
+  std::string Show(const std::string& text) {
+    HeadlessPlatform& program = Start(headless::Options{});
+    cErrorClass reporter;
+    rt::Object& by_name = reporter;
+    by_name.LetProperty("strError", text);
+    by_name.CallMethod("ShowIt");
+    EXPECT_EQ(reporter.strError(), text);  // showing does not change it
+    EXPECT_EQ(by_name.GetProperty("strError"), text);
+    const headless::MessageBoxRecord& box = program.MessageBoxes().back();
+    EXPECT_EQ(box.buttons, 64);
+    EXPECT_EQ(box.title, "");
+    return box.prompt;
+  }
+};
+
+TEST_F(ErrorReporter, LaysOutTheMessageWithAnAddedFullStop) {
+  EXPECT_EQ(Show("frmSaver.Timer1_Error: Disk full"),
+            "An error has occured: \r\nfrmSaver.Timer1_Error: Disk full.");
+  EXPECT_EQ(Show(""), "An error has occured: \r\n.");
+  EXPECT_EQ(Show("ends in a stop."), "An error has occured: \r\nends in a stop..");
+  EXPECT_EQ(Show("two\r\nlines"), "An error has occured: \r\ntwo\r\nlines.");
+  EXPECT_EQ(Show("  spaced  "), "An error has occured: \r\n  spaced  .");
+}
+
+TEST_F(ErrorReporter, AnswersOnlyToItsTwoNames) {
+  cErrorClass reporter;
+  rt::Object& by_name = reporter;
+  EXPECT_THROW(by_name.LetProperty("strErr", "x"), rt::RuntimeError);
+  EXPECT_THROW(by_name.CallMethod("Show"), rt::RuntimeError);
+  EXPECT_THROW(by_name.CallMethod("showit"), rt::RuntimeError);
+}
+
+}  // namespace
+}  // namespace sagelight

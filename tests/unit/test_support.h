@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/headless/headless.h"
+
+namespace sagelight::testing {
+
+// A fresh folder under the system's temporary folder, removed at the end.
+class TempDir {
+ public:
+  TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir();
+  [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// Drive c: mapped to a temporary folder that holds windows/system, as a
+// fresh process would find it; the program's process-wide state is reset
+// before and after each test.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  [[nodiscard]] std::filesystem::path SystemFolder() const;
+  [[nodiscard]] std::filesystem::path QuoteFile() const;
+
+  // Start the real program on a headless platform with these options.
+  headless::HeadlessPlatform& Start(headless::Options options);
+  headless::HeadlessPlatform& StartSaver() { return Start(SaverOptions()); }
+  static headless::Options SaverOptions();
+
+  [[nodiscard]] std::optional<int> StartStatus() const { return start_status_; }
+
+ private:
+  TempDir drive_;
+  std::unique_ptr<headless::HeadlessPlatform> platform_;
+  std::optional<int> start_status_;
+};
+
+}  // namespace sagelight::testing
