@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Install what is missing (Debian 12), build everything and run every test:
+# the unit tests, the end-to-end tests on a virtual X display, and the
+# Windows build under Wine.
+#   scripts/check.sh             the full build and test run
+#   scripts/check.sh --sanitize  the unit tests under ASan and UBSan
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+preset=ci
+if [[ "${1:-}" == "--sanitize" ]]; then
+  preset=sanitize
+fi
+
+packages=(
+  build-essential cmake pkg-config python3
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libx11-dev libxft-dev libfontconfig-dev fonts-liberation
+  xvfb xauth xdotool x11-apps x11-utils imagemagick
+  mingw-w64 wine wine64
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
+    "${missing[@]}"
+fi
+
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j"$(nproc)"
+ctest --preset "$preset" -j2
