@@ -30,7 +30,9 @@ class Drive {
     sagelight::rt::SetDriveRoot("");
     fs::remove_all(root_);
   }
-  [[nodiscard]] fs::path QuoteFile() const { return root_ / "windows" / "system" / "Sagelight.quo"; }
+  [[nodiscard]] fs::path QuoteFile() const {
+    return root_ / "windows" / "system" / "Sagelight.quo";
+  }
 
  private:
   fs::path root_;

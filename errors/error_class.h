@@ -13,7 +13,7 @@ namespace sagelight {
 class cErrorClass : public rt::Object {  // NOLINT(readability-identifier-naming)
  public:
   [[nodiscard]] const std::string& strError() const { return strError_; }  // NOLINT
-  void strError(std::string value) { strError_ = std::move(value); }      // NOLINT
+  void strError(std::string value) { strError_ = std::move(value); }       // NOLINT
   void ShowIt();  // NOLINT(readability-identifier-naming)
 
   void LetProperty(std::string_view name, const std::string& value) override;

@@ -23,13 +23,9 @@ Int CheckedWhole(double whole) {
 
 }  // namespace
 
-std::int16_t RoundToInt16(double value) {
-  return CheckedWhole<std::int16_t>(RoundHalfEven(value));
-}
+std::int16_t RoundToInt16(double value) { return CheckedWhole<std::int16_t>(RoundHalfEven(value)); }
 
-std::int32_t RoundToInt32(double value) {
-  return CheckedWhole<std::int32_t>(RoundHalfEven(value));
-}
+std::int32_t RoundToInt32(double value) { return CheckedWhole<std::int32_t>(RoundHalfEven(value)); }
 
 std::int16_t FloorToInt16(double value) { return CheckedWhole<std::int16_t>(std::floor(value)); }
 

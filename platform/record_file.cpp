@@ -139,8 +139,7 @@ void PutRecord(std::int16_t file_number, std::int32_t record_number, const char*
   }
 }
 
-void GetRecord(std::int16_t file_number, std::int32_t record_number, char* data,
-               std::size_t size) {
+void GetRecord(std::int16_t file_number, std::int32_t record_number, char* data, std::size_t size) {
   const OpenFile& file = OpenSlot(file_number);
   SeekRecord(file, record_number);
   errno = 0;

@@ -28,8 +28,7 @@ void PutRecord(std::int16_t file_number, std::int32_t record_number, const char*
 
 // Read one record by its number into a buffer the caller has cleared; the part
 // of a record that lies beyond the end of the file leaves the buffer as it was.
-void GetRecord(std::int16_t file_number, std::int32_t record_number, char* data,
-               std::size_t size);
+void GetRecord(std::int16_t file_number, std::int32_t record_number, char* data, std::size_t size);
 
 void Close(std::int16_t file_number);
 

@@ -73,7 +73,8 @@ bool Form::Showing(ElementId id) const {
 
 float Form::AbsoluteLeft(ElementId id) const {
   float left = 0;
-  for (std::optional<ElementId> current = id; current; current = design_.elements[*current].parent) {
+  for (std::optional<ElementId> current = id; current;
+       current = design_.elements[*current].parent) {
     left += state_.at(*current).left;
   }
   return left;
@@ -81,7 +82,8 @@ float Form::AbsoluteLeft(ElementId id) const {
 
 float Form::AbsoluteTop(ElementId id) const {
   float top = 0;
-  for (std::optional<ElementId> current = id; current; current = design_.elements[*current].parent) {
+  for (std::optional<ElementId> current = id; current;
+       current = design_.elements[*current].parent) {
     top += state_.at(*current).top;
   }
   return top;
@@ -147,7 +149,8 @@ void ReportUntrappedError(Platform& platform, std::int32_t number, const std::st
                description.c_str());
   std::fflush(stderr);
   if (platform.CanShowMessages()) {
-    const std::string prompt = "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + description;
+    const std::string prompt =
+        "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + description;
     try {
       platform.MsgBox(prompt, kMsgBoxOkOnly | kMsgBoxCritical, "Sagelight");
     } catch (const rt::RuntimeError&) {

@@ -49,7 +49,7 @@ struct ElementDesign {
   bool enabled = true;
   bool tab_stop = false;
   int tab_index = 0;
-  int interval_ms = 0;        // timers only
+  int interval_ms = 0;  // timers only
   bool has_click_handler = false;
 };
 

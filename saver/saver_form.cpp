@@ -83,8 +83,7 @@ void frmSaver::DoTrick() {
 
   Label1.Caption("Sagelight\r\n\r\n" + rt::Trim(Module1::objQuotes->GetQuote()));
 
-  const std::int16_t colour =
-      rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * 7.0 + 2.0);
+  const std::int16_t colour = rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * 7.0 + 2.0);
   pic.BackColor(rt::PaletteColor(colour));
   pic.Move(X, Y);
   pic.Visible(true);

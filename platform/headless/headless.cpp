@@ -44,7 +44,8 @@ std::optional<int> HeadlessPlatform::Start(void (*main)()) {
 }
 
 float HeadlessPlatform::ScreenWidth() {
-  return static_cast<float>(options_.screen_width_px) * static_cast<float>(options_.twips_per_pixel);
+  return static_cast<float>(options_.screen_width_px) *
+         static_cast<float>(options_.twips_per_pixel);
 }
 
 float HeadlessPlatform::ScreenHeight() {

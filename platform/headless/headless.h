@@ -70,7 +70,9 @@ class HeadlessPlatform : public ui::Platform {
   [[nodiscard]] const std::vector<std::int16_t>& PointerShapes() const { return pointer_shapes_; }
   [[nodiscard]] int TicksDelivered() const { return ticks_delivered_; }
   // Runs inside every message box, while it is open (after it is recorded).
-  void OnMessageBox(std::function<void(const MessageBoxRecord&)> hook) { box_hook_ = std::move(hook); }
+  void OnMessageBox(std::function<void(const MessageBoxRecord&)> hook) {
+    box_hook_ = std::move(hook);
+  }
 
   // ui::Platform
   bool PrevInstance() override { return options_.previous_instance; }

@@ -1,3 +1,5 @@
+#include "quotes/quote_file.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -13,7 +15,6 @@
 #include "platform/runtime_error.h"
 #include "platform/ui.h"
 #include "quotes/collection.h"
-#include "quotes/quote_file.h"
 #include "tests/unit/test_support.h"
 
 namespace sagelight {
@@ -178,7 +179,7 @@ TEST_F(QuoteFileTest, SixteenBitCountLimitsGetQuoteButNotCreation) {
     }
   }
   EXPECT_EQ(rt::OpenFileCount(), 0);  // failing operations still close the file
-  cQuoteFile other;  // creation counts in 32 bits: neither seeds nor refuses
+  cQuoteFile other;                   // creation counts in 32 bits: neither seeds nor refuses
   EXPECT_EQ(fs::file_size(QuoteFile()), 6553500U);
 }
 

@@ -172,15 +172,13 @@ TEST_F(RecordFiles, OpenCreatesAMissingFileButNeverAMissingFolder) {
   EXPECT_TRUE(std::filesystem::exists(path));
   EXPECT_EQ(rt::FileLength(number), 0);
   EXPECT_EQ(rt::FreeFile(), 2);
-  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(number, path.string(), 200); }),
-            rt::kErrFileAlreadyOpen);
+  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(number, path.string(), 200); }), rt::kErrFileAlreadyOpen);
   rt::Close(number);
   EXPECT_EQ(rt::FreeFile(), 1);
   EXPECT_EQ(ErrorOf([&] { rt::Close(number); }), rt::kErrBadFileNumber);
 
   const auto in_missing = dir_.Path() / "missing" / "new.dat";
-  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, in_missing.string(), 200); }),
-            rt::kErrPathNotFound);
+  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, in_missing.string(), 200); }), rt::kErrPathNotFound);
   EXPECT_FALSE(std::filesystem::exists(dir_.Path() / "missing"));
   EXPECT_EQ(rt::OpenFileCount(), 0);
 
@@ -223,14 +221,13 @@ TEST_F(RecordFiles, OperatingSystemFailuresBecomeFileErrors) {
   }
   rt::OpenRandom(1, "/dev/full", 200);
   const std::string record(200, 'x');
-  EXPECT_EQ(ErrorOf([&] { rt::PutRecord(1, 1, record.data(), record.size()); }),
-            rt::kErrDiskFull);
+  EXPECT_EQ(ErrorOf([&] { rt::PutRecord(1, 1, record.data(), record.size()); }), rt::kErrDiskFull);
   rt::Close(1);
 
   const auto locked = dir_.Path() / "locked";
   std::filesystem::create_directory(locked);
-  std::filesystem::permissions(locked, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const bool root_ignores_permissions = [&] {
     WriteFile(locked / "probe", "x");
     return std::filesystem::exists(locked / "probe");
@@ -239,8 +236,7 @@ TEST_F(RecordFiles, OperatingSystemFailuresBecomeFileErrors) {
     EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, (locked / "f.dat").string(), 200); }),
               rt::kErrPathFileAccess);
   }
-  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, dir_.Path().string(), 200); }),
-            rt::kErrPathFileAccess);
+  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, dir_.Path().string(), 200); }), rt::kErrPathFileAccess);
 }
 
 }  // namespace

@@ -295,10 +295,10 @@ TEST_F(Dismissal, CharacterKeysEndTheSaverOtherKeysDoNot) {
 TEST_F(Dismissal, OnlyAClickOnTheSayingEndsTheSaver) {
   HeadlessPlatform& saver = Saver();
   rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
-  saver.ClickPixel(600, 600);  // background
+  saver.ClickPixel(600, 600);                        // background
   saver.ClickPixel(100, 100);  // before the panel shows, this is background too
   saver.Advance(1000);
-  saver.ClickPixel(1, 1);    // frame
+  saver.ClickPixel(1, 1);      // frame
   saver.ClickPixel(100, 160);  // caption strip
   saver.ClickPixel(272, 80);   // right frame
   EXPECT_FALSE(saver.Ended());

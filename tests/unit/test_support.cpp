@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "tests/unit/test_support.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <fstream>
