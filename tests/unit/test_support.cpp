@@ -1,6 +1,5 @@
 #include "tests/unit/test_support.h"
 
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <fstream>
