@@ -1,6 +1,5 @@
 #include "tests/unit/test_support.h"
 
-
 #include <atomic>
 #include <fstream>
 #include <iterator>
