@@ -9,7 +9,11 @@ namespace sagelight::rt {
 namespace {
 
 std::uint64_t g_state = 0x853c49e6748fea9bULL;
-std::deque<float> g_queued;
+
+std::deque<float>& Queued() {
+  static std::deque<float> queued;
+  return queued;
+}
 
 // splitmix64: a cheap generator whose every output is a strong mix of the
 // whole state, so a state that differs in one bit gives unrelated numbers.
@@ -31,9 +35,9 @@ void Randomize() {
 }
 
 float NextRandom() {
-  if (!g_queued.empty()) {
-    const float queued = g_queued.front();
-    g_queued.pop_front();
+  if (std::deque<float>& queue = Queued(); !queue.empty()) {
+    const float queued = queue.front();
+    queue.pop_front();
     return queued;
   }
   constexpr float kScale = 1.0F / 16777216.0F;  // 2^-24
@@ -43,7 +47,7 @@ float NextRandom() {
 void SeedRandom(unsigned long long seed) { g_state = seed; }
 
 void QueueRandomNumbers(std::vector<float> numbers) {
-  g_queued.assign(std::make_move_iterator(numbers.begin()), std::make_move_iterator(numbers.end()));
+  Queued().assign(std::make_move_iterator(numbers.begin()), std::make_move_iterator(numbers.end()));
 }
 
 }  // namespace sagelight::rt
