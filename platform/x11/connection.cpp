@@ -1,0 +1,197 @@
+#include "platform/x11/connection.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xresource.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/x11/fonts.h"
+#include "platform/x11/text_layout.h"
+
+namespace sagelight::x11 {
+namespace {
+
+// Without its server the program can do nothing more, and Xlib must not
+// return into a dead connection: say so once and end.
+int OnConnectionLost(Display* /*display*/) {
+  std::fputs("Sagelight: lost the connection to the X server\n", stderr);
+  std::_Exit(2);
+}
+
+int OnProtocolError(Display* display, XErrorEvent* error) {
+  char text[256] = {};
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "Sagelight: X error: %s (request %d.%d)\n", text,
+               static_cast<int>(error->request_code), static_cast<int>(error->minor_code));
+  return 0;
+}
+
+double AnnouncedDpi(Display* display) {
+  const char* resources = XResourceManagerString(display);
+  if (resources == nullptr) {
+    return 96.0;
+  }
+  XrmInitialize();
+  XrmDatabase database = XrmGetStringDatabase(resources);
+  double dpi = 96.0;
+  char* type = nullptr;
+  XrmValue value;
+  if (database != nullptr && XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) &&
+      value.addr != nullptr) {
+    const double announced = std::strtod(value.addr, nullptr);
+    if (announced >= 24.0 && announced <= 1200.0) {
+      dpi = announced;
+    }
+  }
+  if (database != nullptr) {
+    XrmDestroyDatabase(database);
+  }
+  return dpi;
+}
+
+}  // namespace
+
+std::unique_ptr<Connection> Connection::Open() {
+  XSetIOErrorHandler(OnConnectionLost);
+  XSetErrorHandler(OnProtocolError);
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    return nullptr;
+  }
+  return std::unique_ptr<Connection>(new Connection(display));
+}
+
+Connection::Connection(Display* display)
+    : display_(display), screen_(DefaultScreen(display)), dpi_(AnnouncedDpi(display)) {}
+
+Connection::~Connection() { XCloseDisplay(display_); }
+
+int Connection::ToPixels(double twips) const {
+  return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+}
+
+Atom Connection::Intern(const char* name) {
+  const auto found = atoms_.find(name);
+  if (found != atoms_.end()) {
+    return found->second;
+  }
+  const Atom atom = XInternAtom(display_, name, False);
+  atoms_.emplace(name, atom);
+  return atom;
+}
+
+unsigned long Connection::Pixel(ui::Color color) {
+  const auto found = pixels_.find(color);
+  if (found != pixels_.end()) {
+    return found->second;
+  }
+  XColor wanted{};
+  wanted.red = static_cast<unsigned short>((color & 0xFFU) * 257U);
+  wanted.green = static_cast<unsigned short>(((color >> 8U) & 0xFFU) * 257U);
+  wanted.blue = static_cast<unsigned short>(((color >> 16U) & 0xFFU) * 257U);
+  wanted.flags = DoRed | DoGreen | DoBlue;
+  const unsigned long pixel = XAllocColor(display_, colormap(), &wanted) != 0
+                                  ? wanted.pixel
+                                  : BlackPixel(display_, screen_);
+  pixels_.emplace(color, pixel);
+  return pixel;
+}
+
+const XftColor& Connection::TextColor(ui::Color color) {
+  const auto found = text_colors_.find(color);
+  if (found != text_colors_.end()) {
+    return found->second;
+  }
+  XRenderColor render{};
+  render.red = static_cast<unsigned short>((color & 0xFFU) * 257U);
+  render.green = static_cast<unsigned short>(((color >> 8U) & 0xFFU) * 257U);
+  render.blue = static_cast<unsigned short>(((color >> 16U) & 0xFFU) * 257U);
+  render.alpha = 0xFFFF;
+  XftColor allocated{};
+  XftColorAllocValue(display_, visual(), colormap(), &render, &allocated);
+  return text_colors_.emplace(color, allocated).first->second;
+}
+
+XftFont* Connection::Font(const ui::Font& font) {
+  const auto key = std::make_tuple(font.face, font.points, font.weight, font.italic);
+  const auto found = fonts_.find(key);
+  if (found != fonts_.end()) {
+    return found->second;
+  }
+  XftFont* opened = OpenFont(display_, screen_, font, dpi_);
+  fonts_.emplace(key, opened);
+  return opened;
+}
+
+Cursor Connection::PointerCursor(std::int16_t shape) {
+  if (shape != ui::kPointerHourglass) {
+    return None;
+  }
+  if (watch_ == None) {
+    watch_ = XCreateFontCursor(display_, XC_watch);
+  }
+  return watch_;
+}
+
+bool Connection::WindowManagerRuns() {
+  // A manager that follows the desktop conventions keeps a check window
+  // named on the root window, and the same window names itself.
+  const Atom check = Intern("_NET_SUPPORTING_WM_CHECK");
+  auto read_window = [&](Window on, Window& result) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const bool ok = XGetWindowProperty(display_, on, check, 0, 1, False, XA_WINDOW, &type, &format,
+                                       &count, &after, &data) == Success &&
+                    type == XA_WINDOW && format == 32 && count == 1 && data != nullptr;
+    if (ok) {
+      result = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
+    }
+    if (data != nullptr) {
+      XFree(data);
+    }
+    return ok;
+  };
+  Window manager = None;
+  Window self = None;
+  return read_window(root(), manager) && read_window(manager, self) && self == manager;
+}
+
+bool Connection::Activate(Window window) {
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display_, window, &attributes) == 0 ||
+      attributes.map_state != IsViewable) {
+    return false;
+  }
+  if (WindowManagerRuns()) {
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = Intern("_NET_ACTIVE_WINDOW");
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = 1;  // a request from an application
+    request.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, root(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &request);
+  } else {
+    XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+  }
+  return true;
+}
+
+void Connection::SetTitle(Window window, const std::string& title) {
+  XStoreName(display_, window, title.c_str());
+  const std::string utf8 = ToUtf8(FromWindows1252(title));
+  XChangeProperty(display_, window, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.data()),
+                  static_cast<int>(utf8.size()));
+}
+
+}  // namespace sagelight::x11

@@ -1,0 +1,80 @@
+"""Starts that show no saver, and starts that meet a running one."""
+
+import os
+import subprocess
+import time
+
+from harness import QUOTE_FILE_SIZE, Saver, check, run_cases
+
+
+def without_switch_it_seeds_and_ends(server, binary):
+    # No display at all: a start without the switch never needs one.
+    saver = Saver(None, binary, args=(), display=False)
+    try:
+        check(saver.process.wait(10) == 0, "a start without /s did not end with status 0")
+        check(os.path.getsize(saver.quote_file) == QUOTE_FILE_SIZE, "the quote file was not seeded")
+        # With a display, other switches (the capital one too) show nothing
+        # and leave the seeded file as it is.
+        for args in (("/S",), ("/c", "/p"), ()):
+            other = Saver(server, binary, args=args, data_home=saver.data_home)
+            try:
+                check(other.process.wait(10) == 0, f"{args} did not end with status 0")
+            finally:
+                other.stop()
+        check(os.path.getsize(saver.quote_file) == QUOTE_FILE_SIZE, "the quote file changed")
+    finally:
+        saver.stop()
+
+
+def switch_inside_a_word_runs_the_saver(server, binary):
+    saver = Saver(server, binary, args=("x/sx",))
+    try:
+        saver.wait_for_window()
+        server.key("space")
+        saver.check_ends("the space bar")
+    finally:
+        saver.stop()
+
+
+def no_display_for_the_saver_is_reported(server, binary):
+    del server
+    saver = Saver(None, binary, display=False)
+    try:
+        check(saver.process.wait(10) == 1, "a saver without a display did not end with status 1")
+        report = saver.process.stderr.read().decode().strip().splitlines()
+        check(len(report) == 1 and "run-time error" in report[0], f"unexpected report {report}")
+    finally:
+        saver.stop()
+
+
+def sixteen_at_once_run_one_saver(server, binary):
+    first = Saver(server, binary)
+    others = []
+    try:
+        # All of them share the data and runtime folders, as starts by one
+        # user do; the quote file does not exist yet.
+        others = [Saver(server, binary, data_home=first.data_home,
+                        runtime_dir=first.runtime_dir) for _ in range(15)]
+        everyone = [first, *others]
+        time.sleep(2.0)
+        running = [s for s in everyone if s.alive()]
+        check(len(running) == 1, f"{len(running)} of 16 savers run")
+        statuses = [s.process.returncode for s in everyone if s is not running[0]]
+        check(statuses == [0] * 15, f"the others ended with {statuses}")
+        check(len(server.saver_windows()) == 1, "more than one saver window")
+        check(os.path.getsize(first.quote_file) == QUOTE_FILE_SIZE,
+              f"the quote file holds {os.path.getsize(first.quote_file)} bytes")
+        server.key("z")
+        running[0].check_ends("a letter key")
+    finally:
+        for saver in [first, *others]:
+            saver.stop()
+
+
+if __name__ == "__main__":
+    run_cases([
+        ("a start without /s seeds the quote file and ends", without_switch_it_seeds_and_ends),
+        ("/s inside a word runs the saver", switch_inside_a_word_runs_the_saver),
+        ("a saver without a display is reported", no_display_for_the_saver_is_reported),
+        ("of sixteen started at once one saver runs", sixteen_at_once_run_one_saver),
+    ])
