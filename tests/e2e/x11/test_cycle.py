@@ -17,8 +17,9 @@ def whole_cycle(server, binary):
         for moment in (0.2, 0.6):
             sleep_until(shown + moment)
             shot = server.screenshot()
-            check(shot.taken - shown < 1.0, "the screenshot came too late to judge the first second")
-            check(shot.is_black(), f"the screen is not black {shot.taken - shown:.2f} s after showing")
+            after = shot.taken - shown
+            check(after < 1.0, "the screenshot came too late to judge the first second")
+            check(shot.is_black(), f"the screen is not black {after:.2f} s after the window showed")
 
         sleep_until(shown + 2.0)
         first = find_panel(server.screenshot())

@@ -4,7 +4,7 @@ import os
 import subprocess
 import time
 
-from harness import QUOTE_FILE_SIZE, Saver, check, run_cases
+from harness import QUOTE_FILE_SIZE, Failure, Saver, XServer, check, run_cases
 
 
 def without_switch_it_seeds_and_ends(server, binary):
@@ -47,6 +47,25 @@ def no_display_for_the_saver_is_reported(server, binary):
         saver.stop()
 
 
+def a_lost_server_ends_the_saver(server, binary):
+    del server  # this case kills its own
+    own = XServer()
+    saver = Saver(own, binary)
+    try:
+        saver.wait_for_window()
+        own.process.kill()
+        try:
+            status = saver.process.wait(3)
+        except subprocess.TimeoutExpired:
+            raise Failure("the saver still runs without its X server") from None
+        check(status == 2, f"the saver ended with status {status}")
+        report = saver.process.stderr.read().decode().strip().splitlines()
+        check(len(report) == 1, f"unexpected report {report}")
+    finally:
+        saver.stop()
+        own.close()
+
+
 def sixteen_at_once_run_one_saver(server, binary):
     first = Saver(server, binary)
     others = []
@@ -76,5 +95,6 @@ if __name__ == "__main__":
         ("a start without /s seeds the quote file and ends", without_switch_it_seeds_and_ends),
         ("/s inside a word runs the saver", switch_inside_a_word_runs_the_saver),
         ("a saver without a display is reported", no_display_for_the_saver_is_reported),
+        ("a saver whose X server goes away ends", a_lost_server_ends_the_saver),
         ("of sixteen started at once one saver runs", sixteen_at_once_run_one_saver),
     ])

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# What a running saver costs while nobody is at the machine: `sagelight /s`
+# beside a minimal Xlib program that only maps a black full-screen window and
+# wakes once a second. Each runs on its own Xvfb, side by side, for the same
+# time. Reported per program: CPU milliseconds per minute while idle (utime +
+# stime from /proc/PID/stat), CPU spent until the first black frame, peak
+# resident memory (VmHWM), wake-ups per minute (voluntary context switches),
+# and the time from exec to the first all-black
+# screen (the servers start with a white root window, so black means the
+# program's window is up and painted). Run by hand:
+#
+#   bench/x11/idle_cost.sh [path/to/sagelight] [seconds]
+#
+# Needs Xvfb, xwd (x11-apps), ImageMagick and a C compiler.
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+sagelight="${1:-$here/../../build/default/startup/sagelight}"
+seconds="${2:-60}"
+[[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: build it first" >&2; exit 1; }
+for tool in Xvfb xwd convert cc awk; do
+  command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
+done
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/bin"
+cc -O2 -o "$work/bin/min_window" "$here/min_window.c" -lX11
+ticks_per_second="$(getconf CLK_TCK)"
+
+now() { date +%s.%N; }
+
+# CPU time of a process so far, in milliseconds: utime and stime are fields
+# 14 and 15 of /proc/PID/stat, that is 12 and 13 after the command name.
+cpu_ms() {
+  sed 's/^.*) //' "/proc/$1/stat" |
+    awk -v hz="$ticks_per_second" '{ printf "%d", ($12 + $13) * 1000 / hz }'
+}
+
+# Voluntary context switches so far: how often the process went to sleep,
+# and so how often it woke.
+wakeups() { awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$1/status"; }
+
+# Runs one program on its own server and writes its figures to
+# $work/<name>.result.
+measure() {
+  local name="$1"; shift
+  local fifo="$work/$name.display"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -wr -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  local server=$!
+  local display
+  read -r display <"$fifo"
+  display=":$display"
+  local data="$work/$name/data" run="$work/$name/run"
+  mkdir -p "$data" "$run"
+  # Seed the quote file first, so the run measures an ordinary start.
+  env -u DISPLAY XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$run" "$sagelight" >/dev/null 2>&1 || true
+
+  local started pid
+  started="$(now)"
+  DISPLAY="$display" XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$run" "$@" &
+  pid=$!
+  local shown="never" deadline=$(( $(date +%s) + 20 ))
+  while (( $(date +%s) < deadline )); do
+    if [[ "$(xwd -root -silent -display "$display" | convert xwd:- -format '%[max]' info:)" == 0 ]]
+    then
+      shown="$(awk -v a="$started" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')"
+      break
+    fi
+  done
+  local cpu_start woken_start
+  cpu_start="$(cpu_ms "$pid")"
+  woken_start="$(wakeups "$pid")"
+  sleep "$seconds"
+  local cpu_end woken_end hwm
+  cpu_end="$(cpu_ms "$pid")"
+  woken_end="$(wakeups "$pid")"
+  hwm="$(awk '/^VmHWM/ { print $2 " " $3 }' "/proc/$pid/status")"
+  kill "$pid" "$server"
+  wait "$pid" "$server" 2>/dev/null || true
+  awk -v n="$name" -v a="$cpu_start" -v b="$cpu_end" -v s="$seconds" -v t="$shown" -v m="$hwm" \
+    -v w="$(( woken_end - woken_start ))" \
+    'BEGIN { printf "%-12s %12.1f %14d %12.1f %18s %12s\n",
+                    n, (b - a) * 60 / s, a, w * 60 / s, t, m }' \
+    >"$work/$name.result"
+}
+
+echo "measuring for $seconds s, both programs side by side..."
+measure sagelight "$sagelight" /s &
+first=$!
+measure min_window "$work/bin/min_window" &
+second=$!
+wait "$first" "$second"
+printf '%-12s %12s %14s %12s %18s %12s\n' program "CPU ms/min" "CPU ms start" "wakeups/min" \
+  "exec to black (s)" "peak RSS"
+cat "$work/sagelight.result" "$work/min_window.result"
