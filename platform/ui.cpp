@@ -145,8 +145,11 @@ void SetMousePointer(std::int16_t shape) {
 std::int16_t MousePointer() { return g_mouse_pointer; }
 
 void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description) {
-  std::fprintf(stderr, "Sagelight: run-time error %d: %s\n", static_cast<int>(number),
-               description.c_str());
+  // fputs rather than fprintf: the Windows build would carry a whole
+  // printf implementation for this one line.
+  const std::string line =
+      "Sagelight: run-time error " + std::to_string(number) + ": " + description + "\n";
+  std::fputs(line.c_str(), stderr);
   std::fflush(stderr);
   if (platform.CanShowMessages()) {
     const std::string prompt =
