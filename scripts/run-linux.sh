@@ -35,7 +35,7 @@ fi
 # picture of what it showed.
 fifo="$(mktemp -u)"
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
 server=$!
 read -r number <"$fifo"
 rm -f "$fifo"

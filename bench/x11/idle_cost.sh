@@ -47,8 +47,12 @@ measure() {
   local name="$1"; shift
   local fifo="$work/$name.display"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -wr -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -wr -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   local server=$!
+  # Each measurement runs in a subshell of its own: on any way out, it
+  # stops its own server and program.
+  pid=""
+  trap 'kill $pid '"$server"' 2>/dev/null || true' EXIT
   local display
   read -r display <"$fifo"
   display=":$display"
@@ -57,7 +61,7 @@ measure() {
   # Seed the quote file first, so the run measures an ordinary start.
   env -u DISPLAY XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$run" "$sagelight" >/dev/null 2>&1 || true
 
-  local started pid
+  local started
   started="$(now)"
   DISPLAY="$display" XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$run" "$@" &
   pid=$!
@@ -79,6 +83,7 @@ measure() {
   hwm="$(awk '/^VmHWM/ { print $2 " " $3 }' "/proc/$pid/status")"
   kill "$pid" "$server"
   wait "$pid" "$server" 2>/dev/null || true
+  trap - EXIT
   awk -v n="$name" -v a="$cpu_start" -v b="$cpu_end" -v s="$seconds" -v t="$shown" -v m="$hwm" \
     -v w="$(( woken_end - woken_start ))" \
     'BEGIN { printf "%-12s %12.1f %14d %12.1f %18s %12s\n",

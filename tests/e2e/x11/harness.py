@@ -44,13 +44,15 @@ def require_tools():
 
 class XServer:
     """An Xvfb of its own. Xvfb picks a free display number itself, so
-    tests can run side by side with each other and with anyone else's."""
+    tests can run side by side with each other and with anyone else's. It
+    must not reset when its last client leaves: a saver started during such
+    a reset would find no server to connect to."""
 
     def __init__(self):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
+             f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -285,7 +287,9 @@ class Saver:
         """The moment the saver's window shows."""
         deadline = time.monotonic() + within
         while not self.server.saver_windows():
-            check(self.alive(), "the saver ended before its window showed")
+            if not self.alive():
+                raise Failure(f"the saver ended with status {self.process.returncode} before its "
+                              f"window showed: {self.process.stderr.read().decode().strip()}")
             check(time.monotonic() < deadline, "the saver's window did not show")
             time.sleep(0.02)
         shown = time.monotonic()

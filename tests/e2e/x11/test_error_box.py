@@ -82,11 +82,13 @@ def error_box_holds_the_cycle(server, binary):
         check(server.screenshot().is_black(), "a panel came before the next tick 1")
         check(saver.alive(), "the saver ended while the cycle went on")
         sleep_until(closed + 20.5)
-        find_panel(server.screenshot())
+        panel = find_panel(server.screenshot())
 
         # The position recorded before the box still counts: the moves made
-        # while it was open never reached the saver.
-        server.move(SCREEN_WIDTH - 99, SCREEN_HEIGHT - 100)
+        # while it was open never reached the saver, so the next one over the
+        # background ends it, wherever the new panel stands.
+        x, y = panel.background_point()
+        server.move(x + 7, y + 5)
         saver.check_ends("a move after the box")
     finally:
         saver.stop()

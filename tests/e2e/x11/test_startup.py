@@ -53,7 +53,9 @@ def a_lost_server_ends_the_saver(server, binary):
     saver = Saver(own, binary)
     try:
         saver.wait_for_window()
-        own.process.kill()
+        # Terminated rather than killed, so the server removes its lock file
+        # and leaves no stale display behind for servers started later.
+        own.process.terminate()
         try:
             status = saver.process.wait(3)
         except subprocess.TimeoutExpired:
