@@ -250,6 +250,9 @@ class MessageBox {
     if (icon_ != Icon::kNone) {
       DrawIcon();
     }
+    if (font_ == nullptr) {
+      return;
+    }
     const XftColor& color = connection_.TextColor(kText);
     int top = text_top_;
     for (const std::u32string& line : lines_) {
