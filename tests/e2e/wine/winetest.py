@@ -98,11 +98,12 @@ def x_server():
     """A private Xvfb at 1024x768x24 on a display number it picks itself.
 
     -retro gives the root window the classic grey weave, so a black screen
-    shows that a window covers it.
+    shows that a window covers it. -noreset keeps the server from resetting
+    when its last client leaves, which would drop a client connecting then.
     """
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-retro", "-nolisten", "tcp",
+        ["Xvfb", "-displayfd", str(write_end), "-retro", "-noreset", "-nolisten", "tcp",
          "-screen", "0", "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT)],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
