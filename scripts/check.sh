@@ -19,19 +19,8 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   mingw-w64 wine wine64
 )
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
-    "${missing[@]}"
-fi
+source scripts/install-missing.sh
+install_missing "${packages[@]}"
 
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j"$(nproc)"

@@ -10,18 +10,8 @@ packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-d
 if [[ -z "${DISPLAY:-}" ]]; then
   packages+=(xvfb x11-apps imagemagick)
 fi
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    missing+=("$package")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+source scripts/install-missing.sh
+install_missing "${packages[@]}"
 
 cmake --preset default
 cmake --build --preset default --target sagelight

@@ -85,15 +85,24 @@ Atom Connection::Intern(const char* name) {
   return atom;
 }
 
+namespace {
+
+// One 8-bit channel of a 0x00BBGGRR colour, widened to X's 16 bits.
+unsigned short Channel16(ui::Color color, unsigned shift) {
+  return static_cast<unsigned short>(((color >> shift) & 0xFFU) * 257U);
+}
+
+}  // namespace
+
 unsigned long Connection::Pixel(ui::Color color) {
   const auto found = pixels_.find(color);
   if (found != pixels_.end()) {
     return found->second;
   }
   XColor wanted{};
-  wanted.red = static_cast<unsigned short>((color & 0xFFU) * 257U);
-  wanted.green = static_cast<unsigned short>(((color >> 8U) & 0xFFU) * 257U);
-  wanted.blue = static_cast<unsigned short>(((color >> 16U) & 0xFFU) * 257U);
+  wanted.red = Channel16(color, 0);
+  wanted.green = Channel16(color, 8);
+  wanted.blue = Channel16(color, 16);
   wanted.flags = DoRed | DoGreen | DoBlue;
   const unsigned long pixel = XAllocColor(display_, colormap(), &wanted) != 0
                                   ? wanted.pixel
@@ -108,9 +117,9 @@ const XftColor& Connection::TextColor(ui::Color color) {
     return found->second;
   }
   XRenderColor render{};
-  render.red = static_cast<unsigned short>((color & 0xFFU) * 257U);
-  render.green = static_cast<unsigned short>(((color >> 8U) & 0xFFU) * 257U);
-  render.blue = static_cast<unsigned short>(((color >> 16U) & 0xFFU) * 257U);
+  render.red = Channel16(color, 0);
+  render.green = Channel16(color, 8);
+  render.blue = Channel16(color, 16);
   render.alpha = 0xFFFF;
   XftColor allocated{};
   XftColorAllocValue(display_, visual(), colormap(), &render, &allocated);
@@ -192,6 +201,21 @@ void Connection::SetTitle(Window window, const std::string& title) {
   XChangeProperty(display_, window, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8,
                   PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.data()),
                   static_cast<int>(utf8.size()));
+}
+
+void Connection::SetTopLevelHints(Window window, const std::string& title) {
+  SetTitle(window, title);
+  std::string res_name = "sagelight";
+  std::string res_class = "Sagelight";
+  XClassHint class_hint{};
+  class_hint.res_name = res_name.data();
+  class_hint.res_class = res_class.data();
+  XSetClassHint(display_, window, &class_hint);
+  XWMHints wm_hints{};
+  wm_hints.flags = InputHint | StateHint;
+  wm_hints.input = True;
+  wm_hints.initial_state = NormalState;
+  XSetWMHints(display_, window, &wm_hints);
 }
 
 }  // namespace sagelight::x11

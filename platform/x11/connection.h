@@ -59,6 +59,9 @@ class Connection {
 
   // Sets a window's title (WM_NAME and _NET_WM_NAME) from program text.
   void SetTitle(Window window, const std::string& title);
+  // The hints every top-level window of the program carries: its title, its
+  // class ("sagelight", "Sagelight"), and that it takes keyboard input.
+  void SetTopLevelHints(Window window, const std::string& title);
 
  private:
   explicit Connection(Display* display);

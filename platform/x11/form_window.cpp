@@ -88,18 +88,7 @@ void FormWindow::CreateWindows(std::int16_t pointer_shape) {
                           static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
                           CopyFromParent, CWBackPixel | CWEventMask | CWCursor, &attributes);
 
-  connection_.SetTitle(window_, design.caption);
-  XClassHint class_hint{};
-  std::string res_name = "sagelight";
-  std::string res_class = "Sagelight";
-  class_hint.res_name = res_name.data();
-  class_hint.res_class = res_class.data();
-  XSetClassHint(display, window_, &class_hint);
-  XWMHints wm_hints{};
-  wm_hints.flags = InputHint | StateHint;
-  wm_hints.input = True;
-  wm_hints.initial_state = NormalState;
-  XSetWMHints(display, window_, &wm_hints);
+  connection_.SetTopLevelHints(window_, design.caption);
   XSizeHints size_hints{};
   size_hints.flags = USPosition | USSize | PPosition | PSize;
   size_hints.x = x;

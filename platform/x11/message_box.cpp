@@ -137,18 +137,7 @@ class MessageBox {
     window_ = XCreateWindow(display_, connection_.root(), left, top, static_cast<unsigned>(width_),
                             static_cast<unsigned>(height_), 0, CopyFromParent, InputOutput,
                             CopyFromParent, CWBackPixel | CWEventMask | CWCursor, &attributes);
-    connection_.SetTitle(window_, title);
-    XClassHint class_hint{};
-    std::string res_name = "sagelight";
-    std::string res_class = "Sagelight";
-    class_hint.res_name = res_name.data();
-    class_hint.res_class = res_class.data();
-    XSetClassHint(display_, window_, &class_hint);
-    XWMHints wm_hints{};
-    wm_hints.flags = InputHint | StateHint;
-    wm_hints.input = True;
-    wm_hints.initial_state = NormalState;
-    XSetWMHints(display_, window_, &wm_hints);
+    connection_.SetTopLevelHints(window_, title);
     XSizeHints size_hints{};
     size_hints.flags = USPosition | PPosition | PSize | PMinSize | PMaxSize;
     size_hints.x = left;
