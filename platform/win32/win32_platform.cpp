@@ -25,6 +25,18 @@ constexpr char kElementClass[] = "SagelightElement";
 // step, so of two instances started together exactly one wins.
 constexpr char kInstanceMutex[] = "Local\\Sagelight.Instance";
 
+// Text of the program (quote bytes above all) as UTF-16 for drawing.
+std::wstring FromWindows1252(const std::string& bytes) {
+  if (bytes.empty()) {
+    return {};
+  }
+  const int size = static_cast<int>(bytes.size());
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');  // one unit per byte in 1252
+  const int written = MultiByteToWideChar(1252, 0, bytes.data(), size, wide.data(), size);
+  wide.resize(static_cast<std::size_t>(written > 0 ? written : 0));
+  return wide;
+}
+
 // A tick that fell due while a handler was still running (a message box was
 // open), delivered once when it has finished. Its WPARAM is the timer's
 // number, as WM_TIMER's is.
@@ -315,7 +327,10 @@ class Win32Platform : public ui::Platform {
       // label's bottom edge. An "&" shows as itself.
       const UINT format = DT_WORDBREAK | DT_NOPREFIX |
                           (element.alignment == ui::Alignment::kCenter ? DT_CENTER : DT_LEFT);
-      DrawTextA(dc, caption.data(), static_cast<int>(caption.size()), &client, format);
+      // The quote file's bytes are Windows-1252 whatever the system's own
+      // code page, so convert from that one rather than drawing them as ANSI.
+      const std::wstring text = FromWindows1252(caption);
+      DrawTextW(dc, text.data(), static_cast<int>(text.size()), &client, format);
       SelectObject(dc, previous);
     }
     EndPaint(slot.hwnd, &paint);
