@@ -14,8 +14,8 @@ class HeadlessPlatform::HeadlessForm : public ui::Form {
 
  protected:
   void Changed(ui::ElementId id, ui::Property what) override {
-    if (what == ui::Property::kEnabled && Design().elements[id].kind == ui::ElementKind::kTimer) {
-      owner_.TimerChanged(id);
+    if (what == ui::Property::kEnabled) {
+      owner_.timers_->Update(id, ui::TimerSchedule::Millis(owner_.now_ms_));
     }
   }
 
@@ -56,25 +56,8 @@ float HeadlessPlatform::ScreenHeight() {
 ui::Form& HeadlessPlatform::ShowForm(const ui::FormDesign& design, ui::FormEvents& events) {
   form_ = std::make_unique<HeadlessForm>(design, *this);
   events_ = &events;
-  due_.assign(design.elements.size(), std::nullopt);
-  for (ui::ElementId id = 0; id < design.elements.size(); ++id) {
-    TimerChanged(id);
-  }
+  timers_ = std::make_unique<ui::TimerSchedule>(*form_, ui::TimerSchedule::Millis(now_ms_));
   return *form_;
-}
-
-void HeadlessPlatform::TimerChanged(ui::ElementId timer) {
-  const ui::ElementDesign& element = form_->Design().elements[timer];
-  if (element.kind != ui::ElementKind::kTimer) {
-    return;
-  }
-  if (form_->Enabled(timer) && element.interval_ms > 0) {
-    if (!due_[timer]) {
-      due_[timer] = now_ms_ + element.interval_ms;
-    }
-  } else {
-    due_[timer] = std::nullopt;
-  }
 }
 
 int HeadlessPlatform::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
@@ -108,31 +91,21 @@ void HeadlessPlatform::Dispatch(const std::function<void()>& event) {
 }
 
 void HeadlessPlatform::Advance(std::int64_t ms) {
+  using Millis = ui::TimerSchedule::Millis;
   const std::int64_t until = now_ms_ + ms;
   while (!Ended() && form_) {
-    // The earliest timer that falls due by `until`.
-    std::optional<ui::ElementId> next;
-    for (ui::ElementId id = 0; id < due_.size(); ++id) {
-      if (due_[id] && *due_[id] <= until && (!next || *due_[id] < *due_[*next])) {
-        next = id;
-      }
-    }
+    const auto next = timers_->Earliest(Millis(until));
     if (!next) {
       break;
     }
-    const ui::ElementId timer = *next;
-    const std::int64_t due = *due_[timer];
-    now_ms_ = std::max(now_ms_, due);
+    const ui::ElementId timer = next->first;  // a plain variable: the lambda below captures it
+    const Millis due = next->second;
+    now_ms_ = std::max(now_ms_, static_cast<std::int64_t>(due.count()));
     Dispatch([&] {
       ++ticks_delivered_;
       events_->OnTimer(timer);
     });
-    // A handler that blocked (a message box) leaves at most one tick
-    // pending, which comes at once; the ticks it missed are not made up.
-    if (due_[timer] && *due_[timer] == due) {
-      const std::int64_t interval = form_->Design().elements[timer].interval_ms;
-      due_[timer] = std::max(due + interval, now_ms_);
-    }
+    timers_->Ran(timer, due, Millis(now_ms_));
   }
   now_ms_ = std::max(now_ms_, until);
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/timer_schedule.h"
 #include "platform/ui.h"
 
 namespace sagelight::headless {
@@ -93,12 +94,11 @@ class HeadlessPlatform : public ui::Platform {
   // Run one event of the program as the runtime's loop would: an end
   // unwinds to here, an untrapped error is reported and ends the program.
   void Dispatch(const std::function<void()>& event);
-  void TimerChanged(ui::ElementId timer);
 
   Options options_;
   std::unique_ptr<HeadlessForm> form_;
   ui::FormEvents* events_ = nullptr;
-  std::vector<std::optional<std::int64_t>> due_;  // per element: next tick
+  std::unique_ptr<ui::TimerSchedule> timers_;
   std::int64_t now_ms_ = 0;
   bool in_modal_ = false;
   std::optional<int> exit_status_;

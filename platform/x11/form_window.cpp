@@ -42,18 +42,19 @@ std::int16_t ShiftState(unsigned int state) {
 
 }  // namespace
 
+ui::TimerSchedule::Millis Now() {
+  return std::chrono::duration_cast<ui::TimerSchedule::Millis>(
+      std::chrono::steady_clock::now().time_since_epoch());
+}
+
 FormWindow::FormWindow(const ui::FormDesign& design, Connection& connection, ui::FormEvents& events,
                        std::int16_t pointer_shape)
     : ui::Form(design),
       connection_(connection),
       events_(events),
       elements_(design.elements.size()),
-      due_(design.elements.size()) {
+      timers_(*this, Now()) {
   CreateWindows(pointer_shape);
-  const Clock::time_point now = Clock::now();
-  for (ui::ElementId id = 0; id < due_.size(); ++id) {
-    Reschedule(id, now);
-  }
 }
 
 FormWindow::~FormWindow() {
@@ -221,7 +222,7 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
   Display* display = connection_.display();
   Element& element = elements_[id];
   if (what == ui::Property::kEnabled) {
-    Reschedule(id, Clock::now());
+    timers_.Update(id, Now());
     return;
   }
   if (element.window == None) {
@@ -256,47 +257,16 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
   }
 }
 
-void FormWindow::Reschedule(ui::ElementId timer, Clock::time_point now) {
-  const ui::ElementDesign& element = Design().elements[timer];
-  if (element.kind != ui::ElementKind::kTimer) {
-    return;
-  }
-  if (Enabled(timer) && element.interval_ms > 0) {
-    if (!due_[timer]) {
-      due_[timer] = now + std::chrono::milliseconds(element.interval_ms);
-    }
-  } else {
-    due_[timer] = std::nullopt;
-  }
-}
+std::optional<ui::TimerSchedule::Millis> FormWindow::NextTick() const { return timers_.Next(); }
 
-std::optional<Clock::time_point> FormWindow::NextTick() const {
-  std::optional<Clock::time_point> next;
-  for (const std::optional<Clock::time_point>& due : due_) {
-    if (due && (!next || *due < *next)) {
-      next = due;
-    }
-  }
-  return next;
-}
-
-bool FormWindow::RunDueTimer(Clock::time_point now) {
-  std::optional<ui::ElementId> next;
-  for (ui::ElementId id = 0; id < due_.size(); ++id) {
-    if (due_[id] && *due_[id] <= now && (!next || *due_[id] < *due_[*next])) {
-      next = id;
-    }
-  }
+bool FormWindow::RunDueTimer(ui::TimerSchedule::Millis now) {
+  const auto next = timers_.Earliest(now);
   if (!next) {
     return false;
   }
-  const ui::ElementId timer = *next;
-  const Clock::time_point due = *due_[timer];
+  const auto [timer, due] = *next;
   events_.OnTimer(timer);
-  if (due_[timer] == due) {
-    const auto interval = std::chrono::milliseconds(Design().elements[timer].interval_ms);
-    due_[timer] = std::max(due + interval, Clock::now());
-  }
+  timers_.Ran(timer, due, Now());
   return true;
 }
 

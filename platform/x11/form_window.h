@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/timer_schedule.h"
 #include "platform/ui.h"
 #include "platform/x11/connection.h"
 
 namespace sagelight::x11 {
 
-using Clock = std::chrono::steady_clock;
+// The monotonic clock the form's timers run on, in milliseconds.
+ui::TimerSchedule::Millis Now();
 
 // A shown form on the X server: one borderless top-level window over the
 // whole screen, and a child window for each picture box and label at its
@@ -39,11 +41,11 @@ class FormWindow final : public ui::Form {
   void HandleEvent(XEvent& event, bool deliver_input);
 
   // When the next timer falls due, if any runs.
-  [[nodiscard]] std::optional<Clock::time_point> NextTick() const;
+  [[nodiscard]] std::optional<ui::TimerSchedule::Millis> NextTick() const;
   // Runs the handler of the earliest timer due at `now`; false when none is.
   // A handler that blocked leaves at most one tick pending: the next one is
   // due one interval after the one that ran, or at once if that has passed.
-  bool RunDueTimer(Clock::time_point now);
+  bool RunDueTimer(ui::TimerSchedule::Millis now);
 
   void ApplyPointer(std::int16_t shape);
   // Give the form the keyboard focus again (after a message box).
@@ -64,14 +66,13 @@ class FormWindow final : public ui::Form {
   [[nodiscard]] const ui::Font& FontOf(ui::ElementId id) const;
   void LayOut(ui::ElementId id);
   void Draw(ui::ElementId id);
-  void Reschedule(ui::ElementId timer, Clock::time_point now);
   void DeliverKey(XKeyEvent& key);
 
   Connection& connection_;
   ui::FormEvents& events_;
   Window window_ = None;
   std::vector<Element> elements_;
-  std::vector<std::optional<Clock::time_point>> due_;
+  ui::TimerSchedule timers_;
   bool focus_given_ = false;
 };
 

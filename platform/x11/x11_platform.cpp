@@ -131,12 +131,12 @@ class X11Platform final : public ui::Platform {
           form_->HandleEvent(event, true);
         }
       }
-      if (form_->RunDueTimer(Clock::now())) {
+      if (form_->RunDueTimer(Now())) {
         continue;  // the handler may have queued events or changed timers
       }
       int timeout_ms = -1;
-      if (const std::optional<Clock::time_point> next = form_->NextTick()) {
-        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now());
+      if (const std::optional<ui::TimerSchedule::Millis> next = form_->NextTick()) {
+        const auto wait = *next - Now();
         timeout_ms =
             static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(wait.count(), 0, INT_MAX));
       }
