@@ -5,17 +5,13 @@
 #include <cstdio>
 #include <limits>
 
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
 
 namespace sagelight::rt {
 namespace {
 
-struct OpenFile {
-  std::FILE* stream = nullptr;
-  std::int32_t record_length = 0;
-};
-
-std::array<OpenFile, kMaxFileNumber + 1> g_files{};
+std::array<OpenFile, kMaxFileNumber + 1>& Files() { return Runtime::Current().Files(); }
 
 std::int32_t ErrorFromErrno(int error) {
   switch (error) {
@@ -46,7 +42,7 @@ OpenFile& Slot(std::int16_t file_number) {
   if (file_number < 1 || file_number > kMaxFileNumber) {
     Raise(kErrBadFileNumber);
   }
-  return g_files[static_cast<std::size_t>(file_number)];
+  return Files()[static_cast<std::size_t>(file_number)];
 }
 
 OpenFile& OpenSlot(std::int16_t file_number) {
@@ -76,7 +72,7 @@ void SeekRecord(const OpenFile& file, std::int32_t record_number) {
 
 std::int16_t FreeFile() {
   for (std::int16_t number = 1; number <= kMaxFileNumber; ++number) {
-    if (g_files[static_cast<std::size_t>(number)].stream == nullptr) {
+    if (Files()[static_cast<std::size_t>(number)].stream == nullptr) {
       return number;
     }
   }
@@ -159,7 +155,10 @@ void Close(std::int16_t file_number) {
 }
 
 void CloseAll() noexcept {
-  for (OpenFile& file : g_files) {
+  if (!Runtime::Started()) {
+    return;
+  }
+  for (OpenFile& file : Runtime::Current().Files()) {
     if (file.stream != nullptr) {
       std::fclose(file.stream);
       file.stream = nullptr;
@@ -169,7 +168,10 @@ void CloseAll() noexcept {
 
 int OpenFileCount() noexcept {
   int count = 0;
-  for (const OpenFile& file : g_files) {
+  if (!Runtime::Started()) {
+    return count;
+  }
+  for (const OpenFile& file : Runtime::Current().Files()) {
     count += file.stream != nullptr ? 1 : 0;
   }
   return count;

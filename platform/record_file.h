@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/runtime.h"
+
 namespace sagelight::rt {
 
 // Files opened for random access with fixed-length records, addressed by
 // small file numbers as the program's logic expects.
-
-inline constexpr std::int16_t kMaxFileNumber = 255;
 
 // The lowest file number not in use; error 67 when all are taken.
 std::int16_t FreeFile();

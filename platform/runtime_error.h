@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <exception>
+#include <new>
+#include <optional>
 #include <string>
 
 namespace sagelight::rt {
@@ -46,5 +48,23 @@ class RuntimeError : public std::exception {
 std::string DescribeError(std::int32_t number);
 
 [[noreturn]] void Raise(std::int32_t number);
+
+// Runs `body` under an error handler: a run-time error raised in it or in
+// what it calls, memory running out included, ends it and goes to `handler`.
+// An error raised by the handler itself is not caught here.
+template <typename Body, typename Handler>
+void OnError(const Body& body, const Handler& handler) {
+  std::optional<RuntimeError> caught;
+  try {
+    body();
+  } catch (const RuntimeError& error) {
+    caught = error;
+  } catch (const std::bad_alloc&) {
+    caught = RuntimeError(kErrOutOfMemory);
+  }
+  if (caught) {
+    handler(*caught);
+  }
+}
 
 }  // namespace sagelight::rt

@@ -4,8 +4,8 @@
 #include "platform/quote_path.h"
 #include "platform/random.h"
 #include "platform/record_file.h"
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
-#include "platform/ui.h"
 #include "quotes/collection.h"
 
 namespace sagelight {
@@ -60,12 +60,12 @@ cQuoteFile::cQuoteFile() {
 }
 
 void cQuoteFile::InitQuoteFile() {
-  ui::SetMousePointer(ui::kPointerHourglass);
+  rt::SetMousePointer(rt::kMousePointerHourglass);
   for (const std::string_view entry : kCollection) {
     const std::string text(entry);
     InsertQuote(text);
   }
-  ui::SetMousePointer(ui::kPointerDefault);
+  rt::SetMousePointer(rt::kMousePointerDefault);
 }
 
 void cQuoteFile::InsertQuote(const std::string& text) {

@@ -5,13 +5,14 @@
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/code_page.h"
 #include "platform/x11/fonts.h"
-#include "platform/x11/text_layout.h"
 
 namespace sagelight::x11 {
 namespace {
@@ -57,6 +58,12 @@ double AnnouncedDpi(Display* display) {
 }  // namespace
 
 std::unique_ptr<Connection> Connection::Open() {
+  // Keys are looked up in the user's locale, so that a letter of any layout
+  // types a character. Where Xlib does not know that locale, UTF-8 in the
+  // C locale still gives every layout's letters.
+  if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
   XSetIOErrorHandler(OnConnectionLost);
   XSetErrorHandler(OnProtocolError);
   Display* display = XOpenDisplay(nullptr);
@@ -69,10 +76,23 @@ std::unique_ptr<Connection> Connection::Open() {
 Connection::Connection(Display* display)
     : display_(display), screen_(DefaultScreen(display)), dpi_(AnnouncedDpi(display)) {}
 
-Connection::~Connection() { XCloseDisplay(display_); }
+Connection::~Connection() {
+  if (input_method_ != nullptr) {
+    XCloseIM(input_method_);
+  }
+  XCloseDisplay(display_);
+}
 
-int Connection::ToPixels(double twips) const {
-  return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+XIM Connection::InputMethod() {
+  if (!input_method_tried_) {
+    input_method_tried_ = true;
+    // Xlib's own method, not an input server: a key that types a character
+    // must type it at once, not start a composition in another process.
+    if (XSetLocaleModifiers("@im=none") != nullptr) {
+      input_method_ = XOpenIM(display_, nullptr, nullptr, nullptr);
+    }
+  }
+  return input_method_;
 }
 
 Atom Connection::Intern(const char* name) {
@@ -87,9 +107,9 @@ Atom Connection::Intern(const char* name) {
 
 namespace {
 
-// One 8-bit channel of a 0x00BBGGRR colour, widened to X's 16 bits.
-unsigned short Channel16(ui::Color color, unsigned shift) {
-  return static_cast<unsigned short>(((color >> shift) & 0xFFU) * 257U);
+// An 8-bit channel widened to X's 16 bits.
+unsigned short Channel16(std::uint8_t channel) {
+  return static_cast<unsigned short>(channel * 257U);
 }
 
 }  // namespace
@@ -100,9 +120,9 @@ unsigned long Connection::Pixel(ui::Color color) {
     return found->second;
   }
   XColor wanted{};
-  wanted.red = Channel16(color, 0);
-  wanted.green = Channel16(color, 8);
-  wanted.blue = Channel16(color, 16);
+  wanted.red = Channel16(color.Red());
+  wanted.green = Channel16(color.Green());
+  wanted.blue = Channel16(color.Blue());
   wanted.flags = DoRed | DoGreen | DoBlue;
   const unsigned long pixel = XAllocColor(display_, colormap(), &wanted) != 0
                                   ? wanted.pixel
@@ -117,9 +137,9 @@ const XftColor& Connection::TextColor(ui::Color color) {
     return found->second;
   }
   XRenderColor render{};
-  render.red = Channel16(color, 0);
-  render.green = Channel16(color, 8);
-  render.blue = Channel16(color, 16);
+  render.red = Channel16(color.Red());
+  render.green = Channel16(color.Green());
+  render.blue = Channel16(color.Blue());
   render.alpha = 0xFFFF;
   XftColor allocated{};
   XftColorAllocValue(display_, visual(), colormap(), &render, &allocated);
@@ -137,8 +157,8 @@ XftFont* Connection::Font(const ui::Font& font) {
   return opened;
 }
 
-Cursor Connection::PointerCursor(std::int16_t shape) {
-  if (shape != ui::kPointerHourglass) {
+Cursor Connection::PointerCursor(ui::PointerShape shape) {
+  if (shape != ui::PointerShape::kHourglass) {
     return None;
   }
   if (watch_ == None) {
@@ -197,7 +217,7 @@ bool Connection::Activate(Window window) {
 
 void Connection::SetTitle(Window window, const std::string& title) {
   XStoreName(display_, window, title.c_str());
-  const std::string utf8 = ToUtf8(FromWindows1252(title));
+  const std::string utf8 = rt::ToUtf8(rt::FromWindows1252(title));
   XChangeProperty(display_, window, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8,
                   PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.data()),
                   static_cast<int>(utf8.size()));

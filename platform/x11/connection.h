@@ -41,14 +41,13 @@ class Connection {
   // Xft.dpi resource), 96 dpi where it announces none: 15 twips a pixel.
   [[nodiscard]] double Dpi() const { return dpi_; }
   [[nodiscard]] double TwipsPerPixel() const { return 1440.0 / dpi_; }
-  [[nodiscard]] int ToPixels(double twips) const;
 
   Atom Intern(const char* name);
   unsigned long Pixel(ui::Color color);
   const XftColor& TextColor(ui::Color color);
   XftFont* Font(const ui::Font& font);
   // The cursor for a pointer shape; None for the default.
-  Cursor PointerCursor(std::int16_t shape);
+  Cursor PointerCursor(ui::PointerShape shape);
 
   // Give the keyboard focus to one of the program's top-level windows once
   // it is viewable. With a window manager that follows the desktop
@@ -56,6 +55,10 @@ class Connection {
   // manager that announces nothing, the window takes the focus itself.
   // Returns false while the window is not viewable yet.
   bool Activate(Window window);
+
+  // The input method that turns keys into text in the user's locale and
+  // layout; nullptr where Xlib can open none.
+  XIM InputMethod();
 
   // Sets a window's title (WM_NAME and _NET_WM_NAME) from program text.
   void SetTitle(Window window, const std::string& title);
@@ -75,6 +78,8 @@ class Connection {
   std::map<ui::Color, XftColor> text_colors_;
   std::map<std::tuple<std::string, float, int, bool>, XftFont*> fonts_;
   Cursor watch_ = None;
+  XIM input_method_ = nullptr;
+  bool input_method_tried_ = false;
 };
 
 }  // namespace sagelight::x11

@@ -7,17 +7,14 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
+#include "platform/code_page.h"
+#include "platform/posix/text_layout.h"
 #include "platform/x11/fonts.h"
-#include "platform/x11/text_layout.h"
 
 namespace sagelight::x11 {
 namespace {
-
-// Pointer events that an element keeps from its form, so that moving over
-// the panel or clicking it never reaches the form's own handlers.
-constexpr long kKeptFromForm =
-    PointerMotionMask | ButtonMotionMask | ButtonPressMask | ButtonReleaseMask;
 
 int Measure(Display* display, XftFont* font, std::u32string_view text) {
   std::vector<FcChar32> glyphs(text.begin(), text.end());
@@ -26,38 +23,41 @@ int Measure(Display* display, XftFont* font, std::u32string_view text) {
   return extents.xOff;
 }
 
-// The mouse event's button and shift arguments, as the form's handlers take
-// them: left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4.
-std::int16_t ButtonsHeld(unsigned int state) {
-  return static_cast<std::int16_t>(((state & Button1Mask) != 0 ? 1 : 0) |
-                                   ((state & Button3Mask) != 0 ? 2 : 0) |
-                                   ((state & Button2Mask) != 0 ? 4 : 0));
+ui::PointerInput PointerAt(int x, int y, unsigned int state) {
+  ui::PointerInput at;
+  at.x = x;
+  at.y = y;
+  at.left = (state & Button1Mask) != 0;
+  at.middle = (state & Button2Mask) != 0;
+  at.right = (state & Button3Mask) != 0;
+  at.shift = (state & ShiftMask) != 0;
+  at.ctrl = (state & ControlMask) != 0;
+  at.alt = (state & Mod1Mask) != 0;
+  return at;
 }
 
-std::int16_t ShiftState(unsigned int state) {
-  return static_cast<std::int16_t>(((state & ShiftMask) != 0 ? 1 : 0) |
-                                   ((state & ControlMask) != 0 ? 2 : 0) |
-                                   ((state & Mod1Mask) != 0 ? 4 : 0));
+ui::MouseButton ButtonOf(unsigned int button) {
+  switch (button) {
+    case Button1:
+      return ui::MouseButton::kLeft;
+    case Button2:
+      return ui::MouseButton::kMiddle;
+    case Button3:
+      return ui::MouseButton::kRight;
+    default:
+      return ui::MouseButton::kOther;
+  }
 }
 
 }  // namespace
 
-ui::TimerSchedule::Millis Now() {
-  return std::chrono::duration_cast<ui::TimerSchedule::Millis>(
-      std::chrono::steady_clock::now().time_since_epoch());
-}
-
-FormWindow::FormWindow(const ui::FormDesign& design, Connection& connection, ui::FormEvents& events,
-                       std::int16_t pointer_shape)
-    : ui::Form(design),
-      connection_(connection),
-      events_(events),
-      elements_(design.elements.size()),
-      timers_(*this, Now()) {
-  CreateWindows(pointer_shape);
-}
+FormWindow::FormWindow(const ui::FormDesign& design, Connection& connection)
+    : ui::Form(design), connection_(connection), elements_(design.elements.size()) {}
 
 FormWindow::~FormWindow() {
+  if (input_context_ != nullptr) {
+    XDestroyIC(input_context_);
+  }
   for (Element& element : elements_) {
     if (element.draw != nullptr) {
       XftDrawDestroy(element.draw);
@@ -67,7 +67,8 @@ FormWindow::~FormWindow() {
   XFlush(connection_.display());
 }
 
-void FormWindow::CreateWindows(std::int16_t pointer_shape) {
+void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape) {
+  path_ = &path;
   Display* display = connection_.display();
   const ui::FormDesign& design = Design();
 
@@ -76,14 +77,15 @@ void FormWindow::CreateWindows(std::int16_t pointer_shape) {
   int width = connection_.WidthPixels();
   int height = connection_.HeightPixels();
   if (!design.maximized) {
-    x = connection_.ToPixels(design.left);
-    y = connection_.ToPixels(design.top);
-    width = std::max(1, connection_.ToPixels(design.width));
-    height = std::max(1, connection_.ToPixels(design.height));
+    x = path.PixelsX(static_cast<float>(design.left));
+    y = path.PixelsY(static_cast<float>(design.top));
+    width = std::max(1, path.PixelsX(static_cast<float>(design.width)));
+    height = std::max(1, path.PixelsY(static_cast<float>(design.height)));
   }
   XSetWindowAttributes attributes{};
   attributes.background_pixel = connection_.Pixel(design.back_color);
-  attributes.event_mask = KeyPressMask | PointerMotionMask | ExposureMask | StructureNotifyMask;
+  attributes.event_mask = KeyPressMask | PointerMotionMask | ButtonPressMask | ButtonReleaseMask |
+                          ExposureMask | StructureNotifyMask | FocusChangeMask;
   attributes.cursor = connection_.PointerCursor(pointer_shape);
   window_ = XCreateWindow(display, connection_.root(), x, y, static_cast<unsigned>(width),
                           static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
@@ -127,7 +129,7 @@ void FormWindow::CreateWindows(std::int16_t pointer_shape) {
     }
     const Window parent = element.parent ? elements_[*element.parent].window : window_;
     XSetWindowAttributes child{};
-    unsigned long mask = CWEventMask | CWDontPropagate;
+    unsigned long mask = CWEventMask;
     if (element.opaque || element.kind == ui::ElementKind::kPictureBox) {
       child.background_pixel = connection_.Pixel(BackColor(id));
       mask |= CWBackPixel;
@@ -135,23 +137,25 @@ void FormWindow::CreateWindows(std::int16_t pointer_shape) {
       child.background_pixmap = ParentRelative;
       mask |= CWBackPixmap;
     }
-    child.event_mask = ExposureMask | (element.has_click_handler ? ButtonPressMask : 0);
-    child.do_not_propagate_mask = kKeptFromForm;
+    child.event_mask = ExposureMask;
     Element& state = elements_[id];
-    state.window = XCreateWindow(
-        display, parent, connection_.ToPixels(Left(id)), connection_.ToPixels(Top(id)),
-        static_cast<unsigned>(std::max(1, connection_.ToPixels(Width(id)))),
-        static_cast<unsigned>(std::max(1, connection_.ToPixels(Height(id)))), 0, CopyFromParent,
-        InputOutput, CopyFromParent, mask, &child);
+    state.window = XCreateWindow(display, parent, path.PixelsX(Left(id)), path.PixelsY(Top(id)),
+                                 static_cast<unsigned>(std::max(1, path.PixelsX(Width(id)))),
+                                 static_cast<unsigned>(std::max(1, path.PixelsY(Height(id)))), 0,
+                                 CopyFromParent, InputOutput, CopyFromParent, mask, &child);
     if (element.kind == ui::ElementKind::kLabel) {
       state.draw =
           XftDrawCreate(display, state.window, connection_.visual(), connection_.colormap());
-      state.font = connection_.Font(FontOf(id));
+      state.font = connection_.Font(Design().FontOf(id));
       LayOut(id);
     }
     if (Visible(id)) {
       XMapWindow(display, state.window);
     }
+  }
+  if (XIM method = connection_.InputMethod(); method != nullptr) {
+    input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                               XNClientWindow, window_, XNFocusWindow, window_, nullptr);
   }
   XMapRaised(display, window_);
   XFlush(display);
@@ -165,17 +169,6 @@ bool FormWindow::Owns(Window window) const {
                      [window](const Element& element) { return element.window == window; });
 }
 
-const ui::Font& FormWindow::FontOf(ui::ElementId id) const {
-  // An element without a font of its own writes in its container's.
-  for (std::optional<ui::ElementId> current = id; current;
-       current = Design().elements[*current].parent) {
-    if (Design().elements[*current].font) {
-      return *Design().elements[*current].font;
-    }
-  }
-  return Design().font;
-}
-
 void FormWindow::LayOut(ui::ElementId id) {
   Element& element = elements_[id];
   if (element.font == nullptr) {
@@ -184,9 +177,9 @@ void FormWindow::LayOut(ui::ElementId id) {
   }
   Display* display = connection_.display();
   XftFont* font = element.font;
-  element.lines =
-      BreakLines(FromWindows1252(Caption(id)), connection_.ToPixels(Width(id)),
-                 [display, font](std::u32string_view run) { return Measure(display, font, run); });
+  element.lines = posix::BreakLines(
+      rt::FromWindows1252(Caption(id)), path_->PixelsX(Width(id)),
+      [display, font](std::u32string_view run) { return Measure(display, font, run); });
 }
 
 void FormWindow::Draw(ui::ElementId id) {
@@ -196,8 +189,8 @@ void FormWindow::Draw(ui::ElementId id) {
   }
   Display* display = connection_.display();
   const ui::ElementDesign& design = Design().elements[id];
-  const int width = connection_.ToPixels(Width(id));
-  const int height = connection_.ToPixels(Height(id));
+  const int width = path_->PixelsX(Width(id));
+  const int height = path_->PixelsY(Height(id));
   const LineMetrics metrics = LineMetricsOf(element.font);
   const XftColor& color = connection_.TextColor(design.fore_color);
   int top = 0;
@@ -221,11 +214,7 @@ void FormWindow::Draw(ui::ElementId id) {
 void FormWindow::Changed(ui::ElementId id, ui::Property what) {
   Display* display = connection_.display();
   Element& element = elements_[id];
-  if (what == ui::Property::kEnabled) {
-    timers_.Update(id, Now());
-    return;
-  }
-  if (element.window == None) {
+  if (element.window == None || path_ == nullptr) {
     return;
   }
   switch (what) {
@@ -243,8 +232,7 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
       XClearArea(display, element.window, 0, 0, 0, 0, element.draw != nullptr ? True : False);
       break;
     case ui::Property::kPlace:
-      XMoveWindow(display, element.window, connection_.ToPixels(Left(id)),
-                  connection_.ToPixels(Top(id)));
+      XMoveWindow(display, element.window, path_->PixelsX(Left(id)), path_->PixelsY(Top(id)));
       break;
     case ui::Property::kCaption:
       LayOut(id);
@@ -257,20 +245,7 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
   }
 }
 
-std::optional<ui::TimerSchedule::Millis> FormWindow::NextTick() const { return timers_.Next(); }
-
-bool FormWindow::RunDueTimer(ui::TimerSchedule::Millis now) {
-  const auto next = timers_.Earliest(now);
-  if (!next) {
-    return false;
-  }
-  const auto [timer, due] = *next;
-  events_.OnTimer(timer);
-  timers_.Ran(timer, due, Now());
-  return true;
-}
-
-void FormWindow::ApplyPointer(std::int16_t shape) {
+void FormWindow::ApplyPointer(ui::PointerShape shape) {
   const Cursor cursor = connection_.PointerCursor(shape);
   if (cursor == None) {
     XUndefineCursor(connection_.display(), window_);
@@ -281,21 +256,35 @@ void FormWindow::ApplyPointer(std::int16_t shape) {
 
 void FormWindow::TakeFocus() { focus_given_ = connection_.Activate(window_); }
 
-void FormWindow::DeliverKey(XKeyEvent& key) {
-  std::array<char, 16> text{};
+ui::KeyInput FormWindow::LookUpKey(XKeyEvent& key) {
+  ui::KeyInput input;
+  input.alt = (key.state & Mod1Mask) != 0;
+  std::string text(32, '\0');
   KeySym keysym = NoSymbol;
-  const int length =
-      XLookupString(&key, text.data(), static_cast<int>(text.size()), &keysym, nullptr);
-  // Delete gives a character in X but none on the desktops the program
-  // comes from; modifiers, arrows and function keys give none anyway.
-  if (length < 1 || keysym == XK_Delete || keysym == XK_KP_Delete) {
-    return;
+  if (input_context_ != nullptr) {
+    Status status = 0;
+    int length = Xutf8LookupString(input_context_, &key, text.data(), static_cast<int>(text.size()),
+                                   &keysym, &status);
+    if (status == XBufferOverflow) {
+      text.resize(static_cast<std::size_t>(length));
+      length = Xutf8LookupString(input_context_, &key, text.data(), static_cast<int>(text.size()),
+                                 &keysym, &status);
+    }
+    if (status == XLookupChars || status == XLookupBoth) {
+      input.text = rt::FromUtf8(std::string_view(text.data(), static_cast<std::size_t>(length)));
+    }
+  } else {
+    // No input method: Latin-1 text only, as Xlib's plain lookup gives it.
+    const int length =
+        XLookupString(&key, text.data(), static_cast<int>(text.size()), &keysym, nullptr);
+    for (int i = 0; i < length; ++i) {
+      input.text.push_back(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
+    }
   }
-  auto code = static_cast<std::int16_t>(static_cast<unsigned char>(text[0]));
-  events_.OnKeyPress(code);
+  return input;
 }
 
-void FormWindow::HandleEvent(XEvent& event, bool deliver_input) {
+void FormWindow::HandleEvent(XEvent& event) {
   switch (event.type) {
     case Expose:
       if (event.xexpose.count == 0) {
@@ -313,27 +302,33 @@ void FormWindow::HandleEvent(XEvent& event, bool deliver_input) {
         TakeFocus();
       }
       break;
-    case KeyPress:
-      if (deliver_input) {
-        DeliverKey(event.xkey);
+    case FocusIn:
+      if (input_context_ != nullptr) {
+        XSetICFocus(input_context_);
       }
       break;
+    case FocusOut:
+      if (input_context_ != nullptr) {
+        XUnsetICFocus(input_context_);
+      }
+      break;
+    case KeyPress:
+      path_->Key(LookUpKey(event.xkey));
+      break;
     case MotionNotify:
-      if (deliver_input && event.xmotion.window == window_) {
-        const double twips = connection_.TwipsPerPixel();
-        events_.OnMouseMove(ButtonsHeld(event.xmotion.state), ShiftState(event.xmotion.state),
-                            static_cast<float>(event.xmotion.x * twips),
-                            static_cast<float>(event.xmotion.y * twips));
+      if (event.xmotion.window == window_) {
+        path_->PointerMoved(PointerAt(event.xmotion.x, event.xmotion.y, event.xmotion.state));
       }
       break;
     case ButtonPress:
-      if (deliver_input && event.xbutton.button == Button1) {
-        for (ui::ElementId id = 0; id < elements_.size(); ++id) {
-          if (elements_[id].window == event.xbutton.window &&
-              Design().elements[id].has_click_handler && Enabled(id) && Showing(id)) {
-            events_.OnClick(id);
-            break;
-          }
+    case ButtonRelease:
+      if (event.xbutton.window == window_) {
+        const ui::PointerInput at =
+            PointerAt(event.xbutton.x, event.xbutton.y, event.xbutton.state);
+        if (event.type == ButtonPress) {
+          path_->ButtonPressed(ButtonOf(event.xbutton.button), at);
+        } else {
+          path_->ButtonReleased(ButtonOf(event.xbutton.button), at);
         }
       }
       break;

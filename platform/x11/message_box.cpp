@@ -11,29 +11,30 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
+#include "platform/posix/text_layout.h"
 #include "platform/ui.h"
-#include "platform/x11/text_layout.h"
 
 namespace sagelight::x11 {
 namespace {
 
-constexpr ui::Color kFace = 0xF0F0F0;
-constexpr ui::Color kText = 0x000000;
-constexpr ui::Color kButtonFace = 0xE1E1E1;
-constexpr ui::Color kButtonPressed = 0xF7E4CC;
-constexpr ui::Color kDefaultButtonEdge = 0xD77800;
-constexpr ui::Color kInformationBlue = 0xD77800;
-constexpr ui::Color kCriticalRed = 0x2311E8;
-constexpr ui::Color kWhite = 0xFFFFFF;
-constexpr int kIconMask = 0x70;
-
+constexpr ui::Color kFace = ui::Color::FromBgr(0xF0F0F0);
+constexpr ui::Color kText = ui::Color::FromBgr(0x000000);
+constexpr ui::Color kButtonFace = ui::Color::FromBgr(0xE1E1E1);
+constexpr ui::Color kButtonPressed = ui::Color::FromBgr(0xF7E4CC);
+constexpr ui::Color kDefaultButtonEdge = ui::Color::FromBgr(0xD77800);
+constexpr ui::Color kInformationBlue = ui::Color::FromBgr(0xD77800);
+constexpr ui::Color kCriticalRed = ui::Color::FromBgr(0x2311E8);
+constexpr ui::Color kWhite = ui::Color::FromBgr(0xFFFFFF);
 enum class Icon { kNone, kInformation, kCritical };
 
-Icon IconFor(int buttons) {
-  switch (buttons & kIconMask) {
-    case ui::kMsgBoxInformation:
+// The boxes the program shows carry the information or the critical icon;
+// the others are drawn without one.
+Icon IconFor(ui::MessageIcon icon) {
+  switch (icon) {
+    case ui::MessageIcon::kInformation:
       return Icon::kInformation;
-    case ui::kMsgBoxCritical:
+    case ui::MessageIcon::kCritical:
       return Icon::kCritical;
     default:
       return Icon::kNone;
@@ -56,11 +57,11 @@ void DrawText(XftDraw* draw, const XftColor& color, XftFont* font, int left, int
 
 class MessageBox {
  public:
-  MessageBox(Connection& connection, const std::string& prompt, int buttons,
-             const std::string& title, Window owner, std::int16_t pointer_shape)
+  MessageBox(Connection& connection, const std::string& prompt, ui::MessageIcon icon,
+             const std::string& title, Window owner, ui::PointerShape pointer_shape)
       : connection_(connection),
         display_(connection.display()),
-        icon_(IconFor(buttons)),
+        icon_(IconFor(icon)),
         scale_(connection.Dpi() / 96.0),
         font_(connection.Font(ui::Font{"MS Sans Serif", 8.25F, 400})) {
     LayOut(prompt);
@@ -104,9 +105,9 @@ class MessageBox {
     // Very long lines wrap, as they would in a desktop's own message box.
     const int widest = std::max(Scaled(200), connection_.WidthPixels() * 5 / 8);
     if (font_ != nullptr) {
-      lines_ = BreakLines(FromWindows1252(prompt), widest, [this](std::u32string_view run) {
-        return TextWidth(display_, font_, run);
-      });
+      lines_ = posix::BreakLines(
+          rt::FromWindows1252(prompt), widest,
+          [this](std::u32string_view run) { return TextWidth(display_, font_, run); });
       line_height_ = font_->ascent + font_->descent;
     }
     int text_width = 0;
@@ -127,7 +128,7 @@ class MessageBox {
     button_top_ = height_ - margin - button_height_;
   }
 
-  void Create(const std::string& title, Window owner, std::int16_t pointer_shape) {
+  void Create(const std::string& title, Window owner, ui::PointerShape pointer_shape) {
     const int left = (connection_.WidthPixels() - width_) / 2;
     const int top = (connection_.HeightPixels() - height_) / 2;
     XSetWindowAttributes attributes{};
@@ -325,10 +326,10 @@ class MessageBox {
 
 }  // namespace
 
-void RunMessageBox(Connection& connection, const std::string& prompt, int buttons,
-                   const std::string& title, Window owner, std::int16_t pointer_shape,
+void RunMessageBox(Connection& connection, const std::string& prompt, ui::MessageIcon icon,
+                   const std::string& title, Window owner, ui::PointerShape pointer_shape,
                    const std::function<void(XEvent&)>& others) {
-  MessageBox box(connection, prompt, buttons, title, owner, pointer_shape);
+  MessageBox box(connection, prompt, icon, title, owner, pointer_shape);
   box.Run(others);
 }
 
