@@ -55,7 +55,9 @@ EventPath::EventPath(Platform& platform, Form& form, FormEvents& events, double 
   form_.AttachPath(this);
 }
 
-EventPath::~EventPath() { form_.AttachPath(nullptr); }
+// A backend's form goes before the path that the platform's base holds, so
+// the path leaves it alone on the way out.
+EventPath::~EventPath() = default;
 
 TimerSchedule::Millis EventPath::Now() const {
   return TimerSchedule::Millis(platform_.NowMillis());

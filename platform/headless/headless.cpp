@@ -27,6 +27,8 @@ class HeadlessPlatform::CountingEvents : public ui::FormEvents {
 
 HeadlessPlatform::HeadlessPlatform(Options options) : options_(std::move(options)) {}
 
+HeadlessPlatform::~HeadlessPlatform() = default;
+
 std::optional<int> HeadlessPlatform::Start(void (*main)()) {
   try {
     const int status = rt::Runtime::Current().Run(main);
@@ -40,6 +42,9 @@ std::optional<int> HeadlessPlatform::Start(void (*main)()) {
 }
 
 float HeadlessPlatform::ScreenWidth() {
+  if (screen_hook_) {
+    screen_hook_();
+  }
   return static_cast<float>(options_.screen_width_px * options_.twips_per_pixel);
 }
 

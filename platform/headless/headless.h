@@ -44,6 +44,7 @@ struct Options {
 class HeadlessPlatform : public ui::Platform {
  public:
   explicit HeadlessPlatform(Options options);
+  ~HeadlessPlatform() override;
 
   // Start the program in the current runtime (which must be this
   // platform's). Returns the exit status when the program has already ended
@@ -81,6 +82,8 @@ class HeadlessPlatform : public ui::Platform {
   void OnMessageBox(std::function<void(const MessageBoxRecord&)> hook) {
     box_hook_ = std::move(hook);
   }
+  // Runs at every query of the screen's size, before it answers.
+  void OnScreenQuery(std::function<void()> hook) { screen_hook_ = std::move(hook); }
   // Runs at every change of the pointer's shape.
   void OnPointerShape(std::function<void(ui::PointerShape)> hook) {
     pointer_hook_ = std::move(hook);
@@ -118,6 +121,7 @@ class HeadlessPlatform : public ui::Platform {
   std::vector<ui::PointerShape> pointer_shapes_;
   std::function<void(const MessageBoxRecord&)> box_hook_;
   std::function<void(ui::PointerShape)> pointer_hook_;
+  std::function<void()> screen_hook_;
   int ticks_delivered_ = 0;
 };
 

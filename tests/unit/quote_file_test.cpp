@@ -8,12 +8,13 @@
 
 #include <cmath>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "platform/random.h"
 #include "platform/record_file.h"
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
-#include "platform/ui.h"
 #include "quotes/collection.h"
 #include "tests/unit/test_support.h"
 
@@ -82,14 +83,14 @@ TEST_F(QuoteFileTest, CreationSeedsOnlyAFileThatCountsNoRecord) {
     if (old_length >= 0) {
       WriteFile(QuoteFile(), std::string(static_cast<std::size_t>(old_length), 'Z'));
     }
-    ui::SetMousePointer(ui::kPointerDefault);
+    rt::SetMousePointer(rt::kMousePointerDefault);
     cQuoteFile store;
     const std::string bytes = ReadFile(QuoteFile());
     ASSERT_EQ(bytes.size(), 86200U) << "old length " << old_length;
     for (std::size_t k = 0; k < kCollectionSize; ++k) {
       ASSERT_EQ(bytes.substr(k * 200, 200), Padded(kCollection[k])) << "record " << k + 1;
     }
-    EXPECT_EQ(ui::MousePointer(), ui::kPointerDefault);
+    EXPECT_EQ(rt::MousePointer(), rt::kMousePointerDefault);
     EXPECT_EQ(rt::OpenFileCount(), 0);
   }
   const std::string seeded = ReadFile(QuoteFile());
@@ -121,7 +122,7 @@ TEST_F(QuoteFileTest, InsertTrimsSpacesOnlyAndCutsAtTwoHundred) {
 
   // Reading back: the top of the range picks the last record, r = 0 the first.
   const float top = std::nextafter(1.0F, 0.0F);
-  rt::QueueRandomNumbers({0.0F, 0.2F, 0.4F, 0.6F, top});
+  ScriptRandom({0.0F, 0.2F, 0.4F, 0.6F, top});
   EXPECT_EQ(store->GetQuote(), "first");
   EXPECT_EQ(store->GetQuote(), "padded both sides");
   EXPECT_EQ(store->GetQuote(), std::string(200, 'a'));
@@ -134,7 +135,7 @@ TEST_F(QuoteFileTest, GetQuoteReadsOneRecordAndNeverWrites) {
   // is there; 86,300 bytes count 432, with record 432 half beyond the end.
   WriteFile(QuoteFile(), Padded("one") + "  two, cut short" + std::string(84, ' '));
   cQuoteFile& store = Store();
-  rt::QueueRandomNumbers({0.75F});
+  ScriptRandom({0.75F});
   EXPECT_EQ(store.GetQuote(), "two, cut short");
   EXPECT_EQ(fs::file_size(QuoteFile()), 300U);
 
@@ -144,7 +145,7 @@ TEST_F(QuoteFileTest, GetQuoteReadsOneRecordAndNeverWrites) {
   }
   big += std::string(100, 'e');
   WriteFile(QuoteFile(), big);
-  rt::QueueRandomNumbers({std::nextafter(1.0F, 0.0F), 0.0F, 0.5F});
+  ScriptRandom({std::nextafter(1.0F, 0.0F), 0.0F, 0.5F});
   EXPECT_EQ(store.GetQuote(), std::string(100, 'e'));
   EXPECT_EQ(store.GetQuote(), "saying 1");
   EXPECT_EQ(store.GetQuote(), "saying 217");
@@ -165,7 +166,7 @@ TEST_F(QuoteFileTest, GetQuoteReadsOneRecordAndNeverWrites) {
 TEST_F(QuoteFileTest, SixteenBitCountLimitsGetQuoteButNotCreation) {
   cQuoteFile& store = Store();
   fs::resize_file(QuoteFile(), 6553499);  // sparse: 32,767 records
-  rt::QueueRandomNumbers({std::nextafter(1.0F, 0.0F)});
+  ScriptRandom({std::nextafter(1.0F, 0.0F)});
   EXPECT_EQ(store.GetQuote(), std::string(200, '\0'));  // record 32,767 of zeros
 
   fs::resize_file(QuoteFile(), 6553500);  // 32,768 records
@@ -205,9 +206,9 @@ TEST_F(QuoteFileTest, FolderAndFileChangesBetweenOperations) {
 
 TEST_F(QuoteFileTest, SeedingOnAFullDiskStopsWithTheErrorUnderTheHourglass) {
   fs::create_symlink("/dev/full", QuoteFile());
-  ui::SetMousePointer(ui::kPointerDefault);
+  rt::SetMousePointer(rt::kMousePointerDefault);
   EXPECT_EQ(ErrorOfCreation(), rt::kErrDiskFull);
-  EXPECT_EQ(ui::MousePointer(), ui::kPointerHourglass);
+  EXPECT_EQ(rt::MousePointer(), rt::kMousePointerHourglass);
 }
 
 TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
@@ -221,7 +222,7 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{50 * 200, 50 * 200};
     setrlimit(RLIMIT_FSIZE, &limit);
-    const std::int32_t values[2] = {ErrorOfCreation(), ui::MousePointer()};
+    const std::int32_t values[2] = {ErrorOfCreation(), rt::MousePointer()};
     (void)!write(report[1], values, sizeof values);
     _exit(0);
   }
@@ -232,7 +233,7 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
   int status = 0;
   waitpid(child, &status, 0);
   EXPECT_EQ(values[0], rt::kErrDiskFull);
-  EXPECT_EQ(values[1], ui::kPointerHourglass);
+  EXPECT_EQ(values[1], rt::kMousePointerHourglass);
 
   const std::string bytes = ReadFile(QuoteFile());
   ASSERT_EQ(bytes.size(), 50U * 200);
@@ -242,6 +243,22 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
   // The next start counts 50 records and leaves the file as it is.
   cQuoteFile next;
   EXPECT_EQ(fs::file_size(QuoteFile()), 50U * 200);
+}
+
+TEST_F(QuoteFileTest, GetQuoteReseedsFromTheClockBeforeItDraws) {
+  cQuoteFile& store = Store();
+  for (int i = 0; i < 431; ++i) {
+    store.InsertQuote("saying " + std::string(1, static_cast<char>('a' + i % 26)) +
+                      std::string(1, static_cast<char>('a' + i / 26)));
+  }
+  // From the same state each time, only the clock's re-seed before the draw
+  // can lead to different records.
+  std::set<std::string> drawn;
+  for (int i = 0; i < 50; ++i) {
+    Runtime().Random().state = 42;
+    drawn.insert(store.GetQuote());
+  }
+  EXPECT_GT(drawn.size(), 10U);
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
 
+class RuntimeServices : public testing::ProgramTest {};
+
 // Runs `action` and returns the number of the run-time error it raised, or 0.
 template <typename Action>
 std::int32_t ErrorOf(Action action) {
@@ -72,8 +74,8 @@ TEST(Conversions, SixteenBitArithmeticNeverWraps) {
   EXPECT_EQ(ErrorOf([] { rt::RoundToSingle(1e39); }), rt::kErrOverflow);
 }
 
-TEST(RandomNumbers, StayBelowOneAndTheLargestGivesTheTopOfTheRange) {
-  rt::SeedRandom(12345);
+TEST_F(RuntimeServices, RandomNumbersStayBelowOneAndTheLargestGivesTheTopOfTheRange) {
+  Runtime().Random().state = 12345;
   float smallest = 1.0F;
   float largest = 0.0F;
   for (int i = 0; i < 200000; ++i) {
@@ -92,12 +94,12 @@ TEST(RandomNumbers, StayBelowOneAndTheLargestGivesTheTopOfTheRange) {
     EXPECT_EQ(rt::FloorToInt16(static_cast<double>(top) * m + 1.0), m) << m;
     EXPECT_EQ(rt::FloorToInt16(0.0 * m + 1.0), 1) << m;
   }
-  rt::QueueRandomNumbers({top, 0.0F});
+  ScriptRandom({top, 0.0F});
   EXPECT_EQ(rt::NextRandom(), top);
   EXPECT_EQ(rt::NextRandom(), 0.0F);
 }
 
-TEST(RandomNumbers, ReseedsInQuickSuccessionDoNotReplay) {
+TEST_F(RuntimeServices, RandomNumbersReseedsInQuickSuccessionDoNotReplay) {
   // Many re-seeds fall within one reading of a coarse clock; each must still
   // lead to a new sequence, or the quote drawn after the panel's place would
   // follow from that place.
@@ -108,10 +110,10 @@ TEST(RandomNumbers, ReseedsInQuickSuccessionDoNotReplay) {
   }
   EXPECT_GT(firsts.size(), 1990U);
 
-  rt::SeedRandom(7);
+  Runtime().Random().state = 7;
   rt::Randomize();
   const float a = rt::NextRandom();
-  rt::SeedRandom(7);
+  Runtime().Random().state = 7;
   rt::Randomize();
   rt::Randomize();
   EXPECT_NE(rt::NextRandom(), a);
@@ -139,13 +141,13 @@ TEST(Text, TrimTakesSpacesOnlyAndFixedFieldsPadAndCut) {
 }
 
 TEST(Palette, ColoursTwoToEightAndOnlyIndicesOfTheTable) {
-  EXPECT_EQ(rt::PaletteColor(2), 0x008000U);
-  EXPECT_EQ(rt::PaletteColor(3), 0x808000U);
-  EXPECT_EQ(rt::PaletteColor(4), 0x000080U);
-  EXPECT_EQ(rt::PaletteColor(5), 0x800080U);
-  EXPECT_EQ(rt::PaletteColor(6), 0x008080U);
-  EXPECT_EQ(rt::PaletteColor(7), 0xC0C0C0U);
-  EXPECT_EQ(rt::PaletteColor(8), 0x808080U);
+  EXPECT_EQ(rt::PaletteColor(2), ui::Color(0, 128, 0));
+  EXPECT_EQ(rt::PaletteColor(3), ui::Color(0, 128, 128));
+  EXPECT_EQ(rt::PaletteColor(4), ui::Color(128, 0, 0));
+  EXPECT_EQ(rt::PaletteColor(5), ui::Color(128, 0, 128));
+  EXPECT_EQ(rt::PaletteColor(6), ui::Color(128, 128, 0));
+  EXPECT_EQ(rt::PaletteColor(7), ui::Color(192, 192, 192));
+  EXPECT_EQ(rt::PaletteColor(8).Bgr(), 0x808080U);
   EXPECT_EQ(ErrorOf([] { rt::PaletteColor(16); }), rt::kErrInvalidCall);
   EXPECT_EQ(ErrorOf([] { rt::PaletteColor(-1); }), rt::kErrInvalidCall);
 }
@@ -158,9 +160,8 @@ TEST(LateBinding, UnknownMembersRaiseTheirOwnError) {
             "Object doesn't support this property or method");
 }
 
-class RecordFiles : public ::testing::Test {
+class RecordFiles : public testing::ProgramTest {
  protected:
-  void TearDown() override { rt::CloseAll(); }
   TempDir dir_;
 };
 

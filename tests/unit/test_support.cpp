@@ -37,6 +37,11 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+ProgramTest::ProgramTest()
+    : platform_(std::make_unique<headless::HeadlessPlatform>(headless::Options{})),
+      runtime_(
+          std::make_unique<rt::Runtime>(*platform_, rt::RuntimeOptions{drive_.Path().string()})) {}
+
 void ProgramTest::SetUp() { std::filesystem::create_directories(SystemFolder()); }
 
 void ProgramTest::TearDown() { EndProcess(); }

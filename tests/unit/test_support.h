@@ -34,6 +34,9 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 // of its own, as a new process would.
 class ProgramTest : public ::testing::Test {
  protected:
+  // A runtime on a headless platform from the start, so that the runtime's
+  // services work before any program runs.
+  ProgramTest();
   void SetUp() override;
   void TearDown() override;
 
@@ -43,7 +46,9 @@ class ProgramTest : public ::testing::Test {
   // Start the real program on a headless platform with these options, in a
   // new process: the previous one, if any, ends first.
   headless::HeadlessPlatform& Start(headless::Options options);
-  // The runtime of the program started last.
+  // The platform and runtime of the program started last (before any, a
+  // process that runs no program yet).
+  headless::HeadlessPlatform& Platform() { return *platform_; }
   rt::Runtime& Runtime() { return *runtime_; }
   // Let the generator hand out these numbers first.
   void ScriptRandom(std::initializer_list<float> numbers);
