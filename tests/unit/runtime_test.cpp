@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/convert.h"
+#include "platform/monitors.h"
 #include "platform/object.h"
 #include "platform/palette.h"
 #include "platform/random.h"
@@ -238,6 +239,19 @@ TEST_F(RecordFiles, OperatingSystemFailuresBecomeFileErrors) {
               rt::kErrPathFileAccess);
   }
   EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, dir_.Path().string(), 200); }), rt::kErrPathFileAccess);
+}
+
+TEST(Monitors, TheScreenIsThePrimaryElseTheOneAtTheOriginElseTheFirst) {
+  using ui::Monitor;
+  const Monitor left{0, 0, 1024, 768, false};
+  const Monitor right{1024, 0, 1280, 1024, false};
+  const Monitor right_primary{1024, 0, 1280, 1024, true};
+  const Monitor off{0, 0, 0, 0, true};
+  EXPECT_EQ(ui::PrimaryMonitor({left, right_primary}), 1U);
+  EXPECT_EQ(ui::PrimaryMonitor({right, left}), 1U);  // none marked: the one at the origin
+  EXPECT_EQ(ui::PrimaryMonitor({right, Monitor{2304, 0, 800, 600, false}}), 0U);
+  EXPECT_EQ(ui::PrimaryMonitor({off, right}), 1U);  // marked, but showing nothing
+  EXPECT_EQ(ui::PrimaryMonitor({}), std::nullopt);
 }
 
 }  // namespace
