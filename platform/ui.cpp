@@ -145,15 +145,18 @@ void SetMousePointer(std::int16_t shape) {
 std::int16_t MousePointer() { return g_mouse_pointer; }
 
 void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description) {
+  // A file error names the file as this machine knows it (not the
+  // program's c:\ path), or users could not find what to repair.
+  const std::string file = rt::HandledErrorFile();
+  const std::string text = file.empty() ? description : description + " (" + file + ")";
   // fputs rather than fprintf: the Windows build would carry a whole
   // printf implementation for this one line.
   const std::string line =
-      "Sagelight: run-time error " + std::to_string(number) + ": " + description + "\n";
+      "Sagelight: run-time error " + std::to_string(number) + ": " + text + "\n";
   std::fputs(line.c_str(), stderr);
   std::fflush(stderr);
   if (platform.CanShowMessages()) {
-    const std::string prompt =
-        "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + description;
+    const std::string prompt = "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + text;
     try {
       platform.MsgBox(prompt, kMsgBoxOkOnly | kMsgBoxCritical, "Sagelight");
     } catch (const rt::RuntimeError&) {
