@@ -84,26 +84,18 @@ void EventPath::Deliver(const Handler& handler) {
   if (!Idle()) {
     return;
   }
-  std::int32_t number = 0;
-  std::string description;
+  std::optional<rt::RuntimeError> untrapped;
   {
     const Running running(running_);
     // Only the tick traps errors; one that reaches here ends the program,
     // as the runtime does with an error no handler took.
-    try {
-      handler();
-      return;
-    } catch (const rt::RuntimeError& error) {
-      number = error.Number();
-      description = error.Description();
-    } catch (const std::bad_alloc&) {
-      number = rt::kErrOutOfMemory;
-      description = rt::DescribeError(number);
-    }
+    rt::OnError(handler, [&](const rt::RuntimeError& error) { untrapped = error; });
   }
-  ReportUntrappedError(platform_, number, description);
-  rt::CloseAll();
-  platform_.EndProgram(1);
+  if (untrapped) {
+    ReportUntrappedError(platform_, *untrapped);
+    rt::CloseAll();
+    platform_.EndProgram(1);
+  }
 }
 
 void EventPath::Key(const KeyInput& key) {

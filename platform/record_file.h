@@ -38,4 +38,9 @@ void CloseAll() noexcept;
 // How many files are open now.
 int OpenFileCount() noexcept;
 
+// The run-time error for a failure of the system's file calls, by its errno
+// code: the nearest in meaning, "Device I/O error" for the unexpected.
+// Errors of an open file carry its path (RuntimeError::File).
+std::int32_t ErrorFromErrno(int error);
+
 }  // namespace sagelight::rt

@@ -53,22 +53,18 @@ bool Runtime::Started() { return g_current != nullptr; }
 void Runtime::AtEnd(std::function<void()> release) { at_end_.push_back(std::move(release)); }
 
 int Runtime::Run(void (*main)()) {
-  std::int32_t number = 0;
-  std::string description;
-  try {
-    (void)platform_.PrevInstance();
-    main();
-    platform_.RunEventLoop();
-    return 0;
-  } catch (const RuntimeError& error) {
-    number = error.Number();
-    description = error.Description();
-  } catch (const std::bad_alloc&) {
-    number = kErrOutOfMemory;
-    description = DescribeError(number);
-  }
-  ui::ReportUntrappedError(platform_, number, description);
-  return 1;
+  int status = 0;
+  OnError(
+      [&] {
+        (void)platform_.PrevInstance();
+        main();
+        platform_.RunEventLoop();
+      },
+      [&](const RuntimeError& error) {
+        ui::ReportUntrappedError(platform_, error);
+        status = 1;
+      });
+  return status;
 }
 
 void SetMousePointer(std::int16_t value) {

@@ -23,6 +23,7 @@ inline constexpr std::int16_t kMaxFileNumber = 255;
 struct OpenFile {
   std::FILE* stream = nullptr;
   std::int32_t record_length = 0;
+  std::string path;  // named in the errors the file raises
 };
 
 struct RandomState {

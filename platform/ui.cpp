@@ -157,16 +157,21 @@ EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips
   return *path_;
 }
 
-void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description) {
+void ReportUntrappedError(Platform& platform, const rt::RuntimeError& error) {
+  // A file error names the file as this machine knows it (not the
+  // program's c:\ path), or users could not find what to repair.
+  const std::int32_t number = error.Number();
+  const std::string& file = error.File();
+  const std::string text =
+      file.empty() ? error.Description() : error.Description() + " (" + file + ")";
   // fputs rather than fprintf: the Windows build would carry a whole
   // printf implementation for this one line.
   const std::string line =
-      "Sagelight: run-time error " + std::to_string(number) + ": " + description + "\n";
+      "Sagelight: run-time error " + std::to_string(number) + ": " + text + "\n";
   std::fputs(line.c_str(), stderr);
   std::fflush(stderr);
   if (platform.CanShowMessages()) {
-    const std::string prompt =
-        "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + description;
+    const std::string prompt = "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + text;
     try {
       platform.MsgBox(prompt, MessageIcon::kCritical, "Sagelight");
     } catch (const rt::RuntimeError&) {

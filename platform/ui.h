@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+namespace sagelight::rt {
+class RuntimeError;
+}  // namespace sagelight::rt
+
 namespace sagelight::ui {
 
 class EventPath;
@@ -255,6 +259,6 @@ Platform& Current();
 
 // Report an error that no handler trapped: one line on standard error, and
 // a message box where a display exists.
-void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description);
+void ReportUntrappedError(Platform& platform, const rt::RuntimeError& error);
 
 }  // namespace sagelight::ui

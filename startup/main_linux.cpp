@@ -1,8 +1,13 @@
+#include <signal.h>
+
 #include "platform/runtime.h"
 #include "platform/x11/x11_platform.h"
 #include "startup/module1.h"
 
 int main(int argc, char** argv) {
+  // A write beyond the file-size limit must fail with its error ("Disk
+  // full") rather than kill the process without a word.
+  signal(SIGXFSZ, SIG_IGN);
   const auto platform = sagelight::x11::MakePlatform(argc, argv);
   sagelight::rt::Runtime runtime(*platform);
   return runtime.Run(&sagelight::Module1::Main);

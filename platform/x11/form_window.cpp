@@ -17,6 +17,9 @@ namespace sagelight::x11 {
 namespace {
 
 int Measure(Display* display, XftFont* font, std::u32string_view text) {
+  if (font == nullptr) {
+    return CoreTextWidth(display, text);
+  }
   std::vector<FcChar32> glyphs(text.begin(), text.end());
   XGlyphInfo extents{};
   XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
@@ -171,10 +174,6 @@ bool FormWindow::Owns(Window window) const {
 
 void FormWindow::LayOut(ui::ElementId id) {
   Element& element = elements_[id];
-  if (element.font == nullptr) {
-    element.lines.clear();
-    return;
-  }
   Display* display = connection_.display();
   XftFont* font = element.font;
   element.lines = posix::BreakLines(
@@ -184,14 +183,15 @@ void FormWindow::LayOut(ui::ElementId id) {
 
 void FormWindow::Draw(ui::ElementId id) {
   const Element& element = elements_[id];
-  if (element.draw == nullptr || element.font == nullptr) {
+  if (element.draw == nullptr) {
     return;
   }
   Display* display = connection_.display();
   const ui::ElementDesign& design = Design().elements[id];
   const int width = path_->PixelsX(Width(id));
   const int height = path_->PixelsY(Height(id));
-  const LineMetrics metrics = LineMetricsOf(element.font);
+  const LineMetrics metrics =
+      element.font != nullptr ? LineMetricsOf(element.font) : CoreLineMetrics(display);
   const XftColor& color = connection_.TextColor(design.fore_color);
   int top = 0;
   // Lines below the label's foot are cut off; the window clips the one
@@ -204,9 +204,13 @@ void FormWindow::Draw(ui::ElementId id) {
     if (design.alignment == ui::Alignment::kCenter) {
       left = (width - Measure(display, element.font, line)) / 2;
     }
-    const std::vector<FcChar32> glyphs(line.begin(), line.end());
-    XftDrawString32(element.draw, &color, element.font, left, top + metrics.ascent, glyphs.data(),
-                    static_cast<int>(glyphs.size()));
+    if (element.font == nullptr) {
+      DrawCoreText(element.draw, color, left, top + metrics.ascent, line);
+    } else {
+      const std::vector<FcChar32> glyphs(line.begin(), line.end());
+      XftDrawString32(element.draw, &color, element.font, left, top + metrics.ascent, glyphs.data(),
+                      static_cast<int>(glyphs.size()));
+    }
     top += metrics.height;
   }
 }

@@ -14,6 +14,7 @@
 #include "platform/code_page.h"
 #include "platform/posix/text_layout.h"
 #include "platform/ui.h"
+#include "platform/x11/fonts.h"
 
 namespace sagelight::x11 {
 namespace {
@@ -41,7 +42,11 @@ Icon IconFor(ui::MessageIcon icon) {
   }
 }
 
+// Without an Xft font, text is measured and drawn in the server's core font.
 int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
+  if (font == nullptr) {
+    return CoreTextWidth(display, text);
+  }
   std::vector<FcChar32> glyphs(text.begin(), text.end());
   XGlyphInfo extents{};
   XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
@@ -50,6 +55,10 @@ int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
 
 void DrawText(XftDraw* draw, const XftColor& color, XftFont* font, int left, int top,
               std::u32string_view text) {
+  if (font == nullptr) {
+    DrawCoreText(draw, color, left, top + CoreLineMetrics(XftDrawDisplay(draw)).ascent, text);
+    return;
+  }
   std::vector<FcChar32> glyphs(text.begin(), text.end());
   XftDrawString32(draw, &color, font, left, top + font->ascent, glyphs.data(),
                   static_cast<int>(glyphs.size()));
@@ -95,6 +104,10 @@ class MessageBox {
   }
 
  private:
+  [[nodiscard]] int LineHeight() const {
+    return font_ != nullptr ? font_->ascent + font_->descent : CoreLineMetrics(display_).height;
+  }
+
   [[nodiscard]] int Scaled(int pixels_at_96_dpi) const {
     return static_cast<int>(std::lround(pixels_at_96_dpi * scale_));
   }
@@ -104,12 +117,10 @@ class MessageBox {
     icon_size_ = icon_ == Icon::kNone ? 0 : Scaled(32);
     // Very long lines wrap, as they would in a desktop's own message box.
     const int widest = std::max(Scaled(200), connection_.WidthPixels() * 5 / 8);
-    if (font_ != nullptr) {
-      lines_ = posix::BreakLines(
-          rt::FromWindows1252(prompt), widest,
-          [this](std::u32string_view run) { return TextWidth(display_, font_, run); });
-      line_height_ = font_->ascent + font_->descent;
-    }
+    lines_ = posix::BreakLines(
+        rt::FromWindows1252(prompt), widest,
+        [this](std::u32string_view run) { return TextWidth(display_, font_, run); });
+    line_height_ = LineHeight();
     int text_width = 0;
     for (const std::u32string& line : lines_) {
       text_width = std::max(text_width, TextWidth(display_, font_, line));
@@ -240,9 +251,6 @@ class MessageBox {
     if (icon_ != Icon::kNone) {
       DrawIcon();
     }
-    if (font_ == nullptr) {
-      return;
-    }
     const XftColor& color = connection_.TextColor(kText);
     int top = text_top_;
     for (const std::u32string& line : lines_) {
@@ -285,14 +293,11 @@ class MessageBox {
     const bool down = pressed_ && inside_;
     XSetWindowBackground(display_, button_, connection_.Pixel(down ? kButtonPressed : kButtonFace));
     XClearWindow(display_, button_);
-    if (font_ == nullptr) {
-      return;
-    }
     const std::u32string caption = U"OK";
     const int width = button_width_ - 2;
     const int height = button_height_ - 2;
     const int left = (width - TextWidth(display_, font_, caption)) / 2;
-    const int top = (height - (font_->ascent + font_->descent)) / 2;
+    const int top = (height - LineHeight()) / 2;
     DrawText(button_draw_, connection_.TextColor(kText), font_, left, top, caption);
   }
 

@@ -182,6 +182,22 @@ TEST_F(QuoteFileTest, SixteenBitCountLimitsGetQuoteButNotCreation) {
   EXPECT_EQ(rt::OpenFileCount(), 0);  // failing operations still close the file
   cQuoteFile other;                   // creation counts in 32 bits: neither seeds nor refuses
   EXPECT_EQ(fs::file_size(QuoteFile()), 6553500U);
+
+  // 2 GiB and more: the length itself does not fit 32 bits. Each failing
+  // call still closes the file, so more calls than there are file numbers
+  // all give the same error.
+  fs::resize_file(QuoteFile(), (std::uintmax_t{1} << 31) + 200);
+  for (int i = 0; i < rt::kMaxFileNumber + 45; ++i) {
+    try {
+      (void)store.GetQuote();
+      ADD_FAILURE() << "a length beyond 32 bits must overflow";
+      break;
+    } catch (const rt::RuntimeError& error) {
+      ASSERT_EQ(error.Number(), rt::kErrOverflow) << "call " << i + 1;
+    }
+  }
+  EXPECT_EQ(rt::OpenFileCount(), 0);
+  EXPECT_EQ(rt::FreeFile(), 1);
 }
 
 TEST_F(QuoteFileTest, FolderAndFileChangesBetweenOperations) {
@@ -212,15 +228,17 @@ TEST_F(QuoteFileTest, SeedingOnAFullDiskStopsWithTheErrorUnderTheHourglass) {
 }
 
 TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
-  // A child process under a file-size limit of 50 records seeds the file; the
-  // 51st write fails. It reports the error number and the pointer shape.
+  // A child process under a file-size limit of 50.6 records seeds the file;
+  // the 51st write fails part-way. It reports the error number and the
+  // pointer shape. Like the program, it ignores the limit's signal, so the
+  // write fails with an error instead.
   int report[2];
   ASSERT_EQ(pipe(report), 0);
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{50 * 200, 50 * 200};
+    rlimit limit{50 * 200 + 120, 50 * 200 + 120};
     setrlimit(RLIMIT_FSIZE, &limit);
     const std::int32_t values[2] = {ErrorOfCreation(), rt::MousePointer()};
     (void)!write(report[1], values, sizeof values);

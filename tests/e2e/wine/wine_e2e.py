@@ -331,7 +331,8 @@ def case_missing_folder():
     try:
         with Session(prefix) as session:
             saver = session.start("/s")
-            line = "Sagelight: run-time error 76: Path not found"
+            line = ("Sagelight: run-time error 76: Path not found "
+                    "(c:\\windows\\system\\Sagelight.quo)")
             check(w.wait_for(lambda: line in saver.stderr(), 60),
                   "standard error has the line '%s'" % line)
             box = w.wait_for(lambda: w.xdotool(session.display, "search", "--name",

@@ -1,7 +1,10 @@
 """Starts that show no saver, and starts that meet a running one."""
 
 import os
+import resource
+import shutil
 import subprocess
+import tempfile
 import time
 
 from harness import QUOTE_FILE_SIZE, Failure, Saver, XServer, check, run_cases
@@ -45,6 +48,35 @@ def no_display_for_the_saver_is_reported(server, binary):
         check(len(report) == 1 and "run-time error" in report[0], f"unexpected report {report}")
     finally:
         saver.stop()
+
+
+def a_file_size_limit_stops_seeding_with_a_report(server, binary):
+    # The limit cuts the 205th record short. The child starts with the
+    # limit's signal at its default, which kills the process, as from a shell.
+    del server
+    scratch = tempfile.mkdtemp(prefix="sagelight-e2e-")
+    try:
+        env = dict(os.environ, XDG_DATA_HOME=os.path.join(scratch, "data"),
+                   XDG_RUNTIME_DIR=os.path.join(scratch, "run"))
+        env.pop("DISPLAY", None)
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+        limit = 40 * 1024
+
+        def limit_file_size():
+            resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
+
+        result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=30,
+                                preexec_fn=limit_file_size, check=False)
+        check(result.returncode == 1, f"the start ended with status {result.returncode} "
+              f"(negative: killed by a signal): {result.stderr.strip()}")
+        quote_file = os.path.join(env["XDG_DATA_HOME"], "sagelight", "drive_c", "windows",
+                                  "system", "Sagelight.quo")
+        expected = f"Sagelight: run-time error 61: Disk full ({quote_file})\n"
+        check(result.stderr == expected, f"reported {result.stderr!r}, not {expected!r}")
+        size = os.path.getsize(quote_file)
+        check(size == limit // 200 * 200, f"the quote file holds {size} bytes, not whole records")
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
 
 
 def a_lost_server_ends_the_saver(server, binary):
@@ -101,6 +133,8 @@ if __name__ == "__main__":
         ("a start without /s seeds the quote file and ends", without_switch_it_seeds_and_ends),
         ("/s inside a word runs the saver", switch_inside_a_word_runs_the_saver),
         ("a saver without a display is reported", no_display_for_the_saver_is_reported),
+        ("a file-size limit stops the seeding with a report",
+         a_file_size_limit_stops_seeding_with_a_report),
         ("a saver whose X server goes away ends", a_lost_server_ends_the_saver),
         ("of sixteen started at once one saver runs", sixteen_at_once_run_one_saver),
     ])
