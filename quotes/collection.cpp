@@ -32,8 +32,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "every flight of stairs.",
     "Under a microscope, nothing is ever quite as still as it looked on the table.",
     "Habits are the paths we wear across the lawn of our days without ever deciding to.",
-    "At rush hour a thousand private hurries squeeze onto one narrow road, and every single one "
-    "of them is sure it is the important one.",
+    "At rush hour a thousand private hurries squeeze onto one narrow road, and each of them is "
+    "sure it is the important one.",
     "Nobody ever regretted going to bed an hour early, though many regret the hour they stayed up.",
     "Glue holds best once you stop poking the join to see whether it has held.",
     "The ball has no idea of the score, so it bounces just as fairly for the losing side.",
@@ -48,8 +48,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Streetlights come on one at a time, like a city remembering where it left things.",
     "Old friends can share a long drive through the night without once reaching for the radio, "
     "and arrive feeling they have talked for hours.",
-    "Siblings remember the same childhood and still argue about every detail of it, including the "
-    "dog.",
+    "Siblings remember the same childhood and argue about every detail of it, including the dog.",
     "A hat keeps the rain off your head, but not the worry out of it.",
     "The old remember the weather of their youth far better than yesterday's.",
     "Old tools carry the shape of the hands that used them, and a new owner learns a great deal "
@@ -82,25 +81,25 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Plenty of people come to the housewarming; fewer of them carried the sofa up four flights of "
     "stairs the week before.",
     "Tennis players talk to themselves between points, and the answers decide the match.",
-    "Paint a room yourself and you will meet every crack the last owner hid behind the wardrobe.",
+    "Paint a room yourself and you will meet every crack the last owner hid.",
     "A chess game is usually lost a few moves before either player notices.",
     "The dentist only asks how your holiday went once your mouth is full of instruments.",
     "The window seat on a long train turns the whole country into a film with no plot, no "
     "dialogue and no ending, and nobody ever asks for a refund.",
-    "The oak in the park is older than every argument ever held on the bench beneath it.",
+    "The oak in the park is older than any argument ever held on the bench beneath it.",
     "The oldest building on the street has outlived every plan to knock it down, and every "
     "planner.",
     "A stranger once ran half a block in the rain to hand back a glove I had dropped, said "
     "nothing, and vanished into the crowd, and all that day the whole city seemed to be on my "
     "side.",
     "A good answer is often just a good question that has been turned around.",
-    "What did people stare at on trains before there were phones? The fields, and each other.",
+    "Water the plant on the office windowsill. Nobody else will, and it has been trying so hard.",
     "Old photographs make everyone look a little surprised to have been young.",
     "A second-hand book sometimes arrives with a stranger's bus ticket still keeping their place.",
     "Rain drumming on a tin roof sounds like trouble to the traveller still out on the road and "
     "like a lullaby to the one who is safe and dry underneath, and it is exactly the same rain.",
     "Good bread needs flour, water, salt and time, and only the first three are cheap.",
-    "An iron pan remembers every careless scrubbing, and it punishes the next omelette.",
+    "An iron pan remembers each careless scrubbing, and punishes the next omelette.",
     "Hiccups vanish the moment you ask someone to sit and listen for them.",
     "The person who can fix the printer is the most important one in the building for ten minutes "
     "a week and invisible for the rest of it.",
@@ -142,17 +141,17 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Questions are the only homework a child does without being told.",
     "Cash in an envelope marked rent is the bravest money in the house.",
     "Is anything braver than a toddler's first three steps toward a waiting pair of arms?",
-    "The last coat of varnish is the one that shows every speck of dust.",
+    "The last coat of varnish is the one that catches each speck of dust.",
     "A compass needle trembles before it settles, and is no less sure of north for that.",
     "Everyone on the street knows where the spare key is hidden, except the one standing locked "
-    "out in the rain, patting every pocket.",
+    "out in the rain, patting their pockets.",
     "Travel with a spare pair of socks, a little patience and no opinions about the local food.",
     "The potter learns more from the pots that crack than from the ones that sell.",
     "Jet lag is the body arriving a day after the luggage.",
     "Each family keeps one recipe that nobody has ever managed to write down properly.",
     "Most cupboards have a shelf of bargains that nobody needed, still in their wrappers.",
     "The hush before the applause is the one part of a concert the whole audience plays.",
-    "A train that has left the station will not come back for your apologies.",
+    "A guitar left in the corner of a room tempts guests to play the same four chords.",
     "A careful experiment asks its question so precisely that the world cannot wriggle out of "
     "answering.",
     "Interest works through the night, in whichever direction you have pointed it.",
@@ -179,14 +178,14 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The last slice of cake is the shyest food in the world: nobody will take it.",
     "Rain is the sky's way of watering the gardens of people who forgot.",
     "Every shortcut through the woods comes home with a longer story and muddier boots.",
-    "Yawns cross a crowded waiting room faster than any rumour can.",
+    "Yawns cross a crowded room faster than any rumour can.",
     "The first week at a new job is spent learning where the cups live, whose cup is whose, and "
     "which one you must never, ever use.",
     "Songs you hated at fifteen come back years later carrying whole summers with them.",
     "Every machine has a favourite noise it makes just before it breaks.",
     "A hedge between two neighbours seems to grow a little thicker and taller with every quarrel.",
     "Summer is the season that makes promises the autumn has to keep.",
-    "A bruise fades through every colour of a sunset before it lets you forget the table leg.",
+    "A bruise fades through the colours of a sunset before it lets you forget the table leg.",
     "Children invent the rules of a game faster than they can play it, and then argue over them "
     "for longer than the game itself ever lasted.",
     "Swimming in cold water teaches you to breathe slowly and to trust your own arms.",
@@ -204,7 +203,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "fire with a pile of seed catalogues, planning a summer that has never once turned out as "
     "planned.",
     "The first word you learn abroad is usually sorry, and the second is thank you.",
-    "The one chapter you skipped is always the first question on the exam, worth the most marks.",
+    "The one chapter you skipped is always the first question on the exam.",
     "Instructions are read only after the thing has been built with three screws left over.",
     "Spices lose their smell in the cupboard long before they lose their place there.",
     "Margins full of pencil notes turn a library book into a quiet conversation among strangers.",
@@ -216,8 +215,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Has anyone ever waved at a passing train, been waved back at, and regretted it?",
     "A book left on the shelf teaches as much as a seed left in the packet.",
     "What a racket one cricket can make in a silent bedroom!",
-    "Waves rub out footprints as fast as anyone can make them, and still every morning the beach "
-    "is covered again with new ones.",
+    "Waves rub out footprints as fast as anyone can make them, and by morning the beach is "
+    "covered again with new ones.",
     "Nostalgia edits the rain out of every summer.",
     "Sunburn is the bill that arrives at bedtime for an afternoon that felt free.",
     "Teenagers slam doors so that the house knows they are still in it and still cross.",
@@ -232,7 +231,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The night sky is the oldest book, and everyone can read a page of it.",
     "Compost is yesterday's dinner on its way to becoming tomorrow's lettuce.",
     "Fishing teaches patience to the angler and caution to the fish.",
-    "An apology left overnight needs twice as many words in the morning.",
+    "A quick sorry fits in a text message; a late one needs a letter, a visit and a cake.",
     "Nobody dances at the back of the hall until somebody at the front has looked foolish first.",
     "Marathon crowds cheer loudest for the runners at the back, who have been out there longest.",
     "Sing badly. The birds have heard worse, and the shower has heard everything.",
@@ -240,9 +239,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A kitchen with one good knife is better than a drawer of dull ones.",
     "Your inbox will be empty at last, most likely in the week you leave the job.",
     "The periodic table is a short list of ingredients for everything you have ever touched.",
-    "The suitcase too heavy to lift is full of things you will not need.",
+    "On the last day of a trip, you finally understand the bus timetable.",
     "A dog forgives you for being late before you have even taken off your coat to apologise.",
-    "The runner who glances back over a shoulder gives half a step away to curiosity.",
+    "The runner who glances back over one shoulder gives half a step to curiosity.",
     "Saving is simply spending on the person you will be next year, who will be grateful.",
     "In a strange city, follow the smell of a bakery and you are never lost for long.",
     "Reading the last page first is a crime that harms nobody but the author.",
@@ -317,7 +316,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Behind every cheap peach in the shop is someone who picked it before sunrise.",
     "A job begun at dawn has the whole day to go wrong and the whole day to be put right.",
     "Friendships rarely end in a quarrel; most of them fade in a pile of unanswered messages.",
-    "Pigeons have never paid for a ticket and know every station in the city.",
+    "Pigeons have never paid for a ticket and know all the stations in the city.",
     "The baker rises before the sun so that the town may rise to bread.",
     "A cook who tastes while stirring serves no surprises except the pleasant kind.",
     "A holiday is a loan of time from the rest of the year, repaid with a tan.",
@@ -331,7 +330,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Each year the birthday cake has to work a little harder to hold the candles.",
     "Fishing teaches patience to the angler and caution to the fish.",
     "A pair of boots resoled three times has walked further than any pair in the shop window.",
-    "Sleep on the hard decision, by all means, but set an alarm clock.",
+    "Sleep on the hard decision, by all means, but set the alarm.",
     "A tune you know by heart is the only luggage that weighs nothing at all on a long road.",
     "Spring does not argue with winter; it simply arrives and starts the work.",
     "A creaking stair is the house's way of announcing who came home late.",
@@ -341,7 +340,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The harbour cats know when the fishing boats are due long before anyone hears an engine.",
     "What a marvel a public library is: warm, free, and open to anyone with a question!",
     "Mistakes in a new language make friends faster than perfect grammar does.",
-    "A skipping rope and two friends to turn it make any stretch of street into a stage.",
+    "A long rope and two friends to turn it make any stretch of street into a stage.",
     "A patchwork quilt is proof that odd scraps, patiently joined, can become something warm.",
     "Memory is a kind attic that keeps the good chairs and quietly loses the broken ones.",
     "The puddle a child jumps in is deeper than any ocean the grown-ups cross.",
@@ -357,10 +356,10 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Whoever first noticed the same stars returning each year gave us the calendar, the harvest "
     "festival and the habit of looking up.",
     "The best tool in any workshop is the one somebody bothered to put back.",
-    "A grandmother's kitchen drawer holds string, candles, three keys to unknown doors and the "
+    "A grandparent's kitchen drawer holds string, candles, three keys to unknown doors and the "
     "answer to most of the family's troubles.",
     "Say yes to the odd invitation. Half the best stories begin at a party you nearly skipped.",
-    "A puddle holds the whole sky and still fits under one small rubber boot.",
+    "Spider silk, weight for weight, is stronger than steel, and it is spun overnight in the shed.",
     "A stranger's kindness in a foreign town is remembered longer than any cathedral.",
     "Ask a stranger for directions and you may get a story, a shortcut and a wrong turn, all for "
     "free, and now and then the place you were looking for.",
@@ -369,26 +368,26 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "How many of the songs we love were first written on the back of a bus ticket?",
     "A letter from an old friend, in handwriting you would know anywhere, arrives like a window "
     "thrown open in a stuffy room, and for the rest of the day even the bills smell of fresh air.",
-    "Who decided that rain on a roof should sound so much like applause?",
+    "Who taught the starling on the roof to imitate the neighbour's car alarm?",
     "Pride keeps its coat buttoned all evening in a warm room.",
     "Ice floats, and that small fact is why the fish in the lake live to see spring.",
     "The family group chat is where good news is announced, old arguments are restarted at "
     "midnight and bad photographs live forever.",
     "The afternoon is long for children and short for anyone with a list.",
     "Laughter shakes loose in a minute what a whole week of worry had stuck fast.",
-    "What a lot of stars there turn out to be, once the city lights are behind you!",
-    "The corner shop closes at ten and knows half the street's business by nine in the morning.",
+    "How long a minute lasts when you are holding a plank!",
+    "The little shop on the corner closes at ten and knows half the street's business by nine.",
     "Debt is a guest who eats at your table every night and never brings dessert.",
     "Injury comes in a hurry, and recovery takes the long way home, stopping at every bench.",
-    "The moon has been visited, measured and photographed from every side, and it still stops "
+    "The moon has been visited, measured and photographed from all sides, and it still stops "
     "people in their tracks on the way to the car.",
     "Welders look at the world through a dark window and see one small, fierce, bright star.",
     "A good painting rewards the second look more than the first, and the tenth most of all.",
     "Weather apps agree with one another about one thing only: yesterday.",
-    "Good manners are the oil that keeps the hinges of a crowded house from squeaking.",
+    "A thank-you wave from a driver you let in can last the rest of the drive.",
     "A sudden downpour empties the streets, fills the cafes and introduces strangers in doorways.",
     "Frost on the window paints pictures nobody asked for and everybody admires.",
-    "Somewhere in every city a street musician is playing to a platform that will never clap, and "
+    "Somewhere in any city a street musician is playing to a platform that will never clap, and "
     "on a late train one of those commuters is humming the tune all the way home without knowing "
     "why.",
     "Lazy hands always write the longest and neatest lists of things that must be done tomorrow.",
@@ -417,18 +416,18 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Who reads the safety card in the seat pocket before the plane begins to shake?",
     "A team photograph never shows who carried the water bottles, and the team remembers anyway.",
     "Slide a magnet under the kitchen table and the paper clips on top march about like a small "
-    "ghost's army, and every child watching wants to know how.",
+    "ghost's army, and the children watching want to know how.",
     "Knots tied by an old sailor look simple and come undone only when asked.",
     "A tune whistled on a stairwell comes back from the walls slightly improved.",
     "Two friends can share one small umbrella and both arrive wet and happy.",
     "A bicycle left in the shed all winter squeaks its complaints in spring.",
-    "Cyclists know every hill in the city, including the ones the drivers never noticed.",
+    "Cyclists know all the hills in the city, including the ones the drivers never noticed.",
     "Shout into a canyon and it repeats your name, as though checking it heard you right.",
     "At three in the morning every lit window in the city is a small story that has not yet gone "
     "to bed.",
     "Ask a cabinet maker why a drawer glides and you will get an hour about a hair's width of "
     "wood.",
-    "Glasses pushed up on top of your head can hide there for a whole frantic morning.",
+    "Glasses pushed up on your head can hide there for a whole frantic morning.",
     "Twice a day the moon tugs at the sea's sleeve, and the shoreline answers.",
     "Good photographs are mostly patience and partly knowing when to hold your breath.",
     "The best dancers make the floor look as though it is doing half the work.",
@@ -443,9 +442,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Nettles guard the best blackberries, as if they knew which ones were worth guarding.",
     "A coin found in the street feels like luck, though it was someone else's bad afternoon.",
     "Has anyone in history ever read every word of the terms and conditions?",
-    "The lifeboat crew trains every week of the year, in every weather, for the one night they "
-    "hope will never come.",
-    "Old walking boots stuffed at the back of a cupboard remember every mile they ever walked, "
+    "The lifeboat crew trains each week of the year, in all weathers, for the one night they hope "
+    "will never come.",
+    "Old walking boots stuffed at the back of a cupboard remember all the miles they walked, "
     "including the ones you have since lied about.",
     "Whoever mends the nets on the quay never curses the holes; they are what the sea charges for "
     "fish.",
@@ -466,26 +465,27 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "first dinner eaten on the floor.",
     "Climbers check each other's knots before anyone is allowed to check the view.",
     "Every spreadsheet has one cell that everyone in the office is afraid to touch.",
-    "Fog on an autumn evening makes every lane a mystery and every lit window a friend.",
+    "Fog on an autumn evening turns the familiar lane into a rumour of itself.",
     "Children copy the way you treat the waiter long before they copy your speeches about manners.",
     "Drilling in the street below is somebody's progress and everybody's headache.",
     "A jar of summer fruit opened on a grey morning tastes of a day you had forgotten.",
     "Untangling a necklace takes exactly as long as you are willing to stay calm about it.",
-    "Children on a trampoline believe, for one bright second at the top of every bounce, that "
-    "they have finally escaped.",
+    "Children on a trampoline believe, for one bright second at the top of each bounce, that they "
+    "have finally escaped.",
     "Good friends can argue all through dinner and still split the bill without a word.",
     "Rehearsals are where a play learns to fail in private, line by line, before anyone buys a "
     "ticket.",
-    "Astronomers at the great telescopes sleep through the day, eat breakfast at sunset and spend "
-    "the whole night arguing, very politely, about smudges of light.",
-    "A game of tag has no winner, only a yard full of children out of breath.",
+    "A brass band in the park on a Sunday is never quite in tune, and nobody minds: the children "
+    "march, the dogs howl along, and the old couple on the bench hold hands as if it were their "
+    "wedding.",
+    "A game of tag has no winner, only a playground full of children out of breath.",
     "On the first night in a new home, every creak in the walls belongs to a stranger.",
     "The night train carries its sleepers past towns that will never know they were there.",
     "Board games bring out the lawyer in the gentlest member of the family.",
     "Learning the piano at seventy turns every clumsy scale into a small act of defiance.",
     "Writers who wait for the perfect pen and the perfect morning write mostly shopping lists.",
     "The cook who apologises for the meal invites the guests to find fault.",
-    "Makers know every mistake hidden in the corners nobody else looks at.",
+    "Makers know the mistakes hidden in the corners where nobody else ever looks.",
     "A long swim empties the head the way a tide empties a rock pool, leaving only the bright "
     "things.",
     "The calendar on the fridge tells a family's whole year in crossings-out.",
@@ -510,20 +510,22 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Summer evenings stretch out like cats in the last of the sun.",
     "When a favourite cafe closes, the neighbourhood discovers how many strangers it had in "
     "common.",
-    "Moving house shows you exactly how much you kept that you never needed.",
+    "Moving house turns up one glove, a key to nothing and a letter you were sure you had "
+    "answered.",
     "A tailor's chalk lines vanish in the first wash, and the good fit stays for years.",
     "Last year's diary reads like a novel about someone you almost remember.",
     "Surfers spend most of the day sitting on their boards waiting, and nobody calls it wasted.",
-    "Phones in a waiting room light every face the same pale blue, except the small child staring "
-    "at the fish tank, who is actually somewhere.",
-    "Dogs greet you at the door as though you had been to war, not the shops.",
+    "Phones in a waiting room light each face the same pale blue, except the child staring at the "
+    "fish tank, who is actually somewhere.",
+    "Dogs greet you at the door as though you had been to war, not out for milk.",
     "How the old radiators knock and sigh all evening, like elderly guests enjoying the party!",
     "Glassblowers have to keep turning the pipe, or the bright idea sags onto the floor.",
     "Teach a parrot a single rude word and it will wait years for the perfect guest.",
     "Summits are for views, but valleys are where people actually live.",
     "Early swimmers count their lengths, and around the twentieth they stop counting anything at "
     "all.",
-    "Carry a pencil. The best ideas arrive at the bus stop and leave on the next bus.",
+    "Ask the oldest neighbour about the street. Each house has a story, and nobody has asked in "
+    "years.",
     "The last train home on a Friday is full of people who have stopped pretending.",
     "How do swallows find the same old barn every year without a single map?",
     "Ink dries in a minute, but the words it carried soak into the reader for years.",
@@ -532,7 +534,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Sand in your shoes for a week is the price of one afternoon at the sea.",
     "Copy down the method from the board, but leave the answer for your own pencil to find.",
     "Autumn turns the park into a slow bonfire that never needs lighting.",
-    "The moon borrows its light and still lends it out to every traveller.",
+    "The moon borrows its light and still lends it to anyone walking home late.",
     "At dawn the bakers on their way to work pass the dancers on their way home, and both look "
     "pleased.",
     "Good joinery needs very few nails, and good manners in a happy house need very few rules.",

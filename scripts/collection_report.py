@@ -109,6 +109,25 @@ REGIONAL = ["larder", "spanner", "torch", "washing-up", "biscuit", "queue", "pav
             "cookie", "truck", "apartment", "vacation", "mailman", "dollars", "cents"]
 
 
+# Words too common to say anything about what a saying is about.
+COMMON = set("""about after again always among another anyone anything around because
+been before being both could does done down each even ever every from have into just
+last least less like little long made make makes many more most much must never nobody
+only other ought over same should since some somebody someone something still such than
+that their them then there these they thing things this those though through till too
+under until very want were what when where whether which while will with without would
+your yours""".split())
+
+
+def stem(word):
+    """A crude singular, enough to match "tree" with "trees"."""
+    if len(word) > 4 and word.endswith("ies"):
+        return word[:-3] + "y"
+    if len(word) > 4 and word.endswith("s") and not word.endswith("ss"):
+        return word[:-1]
+    return word
+
+
 def read_source(revision):
     if revision is None:
         return (ROOT / SOURCE).read_text(encoding="ascii")
@@ -268,6 +287,21 @@ def writing(entries, report):
         found = hits(vocabulary)
         listed = "; ".join(f"{w} {ks}" for w, ks in sorted(found.items()))
         print(f"  {name}: {listed or 'none'}")
+
+    # Pairs that share several content words often say the same thing twice
+    # in different words, which no run-of-words check can see.
+    stems = {k: {stem(w) for w in ws if len(w) > 3 and w not in COMMON} for k, ws in words.items()}
+    pairs = []
+    keys = sorted(stems)
+    for i, a in enumerate(keys):
+        for b in keys[i + 1:]:
+            shared = stems[a] & stems[b]
+            if len(shared) >= 3:
+                pairs.append((len(shared), a, b, sorted(shared)))
+    pairs.sort(key=lambda p: (-p[0], p[1], p[2]))
+    print(f"  pairs sharing three or more content words: {len(pairs)}")
+    for count, a, b, shared in pairs[:15]:
+        print(f"         {a} and {b}: {', '.join(shared)}")
 
     content = collections.Counter()
     for ws in words.values():
