@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "platform/code_page.h"
@@ -87,8 +88,10 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape) {
   }
   XSetWindowAttributes attributes{};
   attributes.background_pixel = connection_.Pixel(design.back_color);
+  // The form and the panel draw nothing but their background, which the
+  // server paints itself: only labels ask for exposures.
   attributes.event_mask = KeyPressMask | PointerMotionMask | ButtonPressMask | ButtonReleaseMask |
-                          ExposureMask | StructureNotifyMask | FocusChangeMask;
+                          StructureNotifyMask | FocusChangeMask;
   attributes.cursor = connection_.PointerCursor(pointer_shape);
   window_ = XCreateWindow(display, connection_.root(), x, y, static_cast<unsigned>(width),
                           static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
@@ -140,7 +143,7 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape) {
       child.background_pixmap = ParentRelative;
       mask |= CWBackPixmap;
     }
-    child.event_mask = ExposureMask;
+    child.event_mask = element.kind == ui::ElementKind::kLabel ? ExposureMask : NoEventMask;
     Element& state = elements_[id];
     state.window = XCreateWindow(display, parent, path.PixelsX(Left(id)), path.PixelsY(Top(id)),
                                  static_cast<unsigned>(std::max(1, path.PixelsX(Width(id)))),
@@ -224,16 +227,19 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
   switch (what) {
     case ui::Property::kVisible:
       if (Visible(id)) {
-        XMapWindow(display, element.window);
+        ShowQuietly(id);
       } else {
         XUnmapWindow(display, element.window);
       }
       break;
     case ui::Property::kBackColor:
       XSetWindowBackground(display, element.window, connection_.Pixel(BackColor(id)));
-      // A label repaints its text over the new colour; the server paints a
-      // box's frame itself, and the box's children keep their own areas.
-      XClearArea(display, element.window, 0, 0, 0, 0, element.draw != nullptr ? True : False);
+      // The server paints a box's frame itself, and the box's children keep
+      // their own areas; a label draws its text again over the new colour.
+      XClearArea(display, element.window, 0, 0, 0, 0, False);
+      if (element.draw != nullptr && Showing(id)) {
+        Draw(id);
+      }
       break;
     case ui::Property::kPlace:
       XMoveWindow(display, element.window, path_->PixelsX(Left(id)), path_->PixelsY(Top(id)));
@@ -241,11 +247,44 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
     case ui::Property::kCaption:
       LayOut(id);
       // Repaints at once where the label shows; a hidden one paints when it
-      // is mapped.
-      XClearArea(display, element.window, 0, 0, 0, 0, True);
+      // is shown.
+      if (Showing(id)) {
+        XClearArea(display, element.window, 0, 0, 0, 0, False);
+        Draw(id);
+      }
       break;
     case ui::Property::kEnabled:
       break;
+  }
+}
+
+void FormWindow::ShowQuietly(ui::ElementId id) {
+  // Mapping exposes the labels inside. They are drawn here and now, in the
+  // same wake-up as the tick that showed them, and the exposures the map
+  // would report are not asked for: the requests reach the server in this
+  // order, so the loop is not woken a moment later only to draw them.
+  Display* display = connection_.display();
+  std::vector<ui::ElementId> labels;
+  for (ui::ElementId label = 0; label < elements_.size(); ++label) {
+    if (elements_[label].draw == nullptr) {
+      continue;
+    }
+    for (std::optional<ui::ElementId> at = label; at; at = Design().elements[*at].parent) {
+      if (*at == id) {
+        labels.push_back(label);
+        break;
+      }
+    }
+  }
+  for (const ui::ElementId label : labels) {
+    XSelectInput(display, elements_[label].window, NoEventMask);
+  }
+  XMapWindow(display, elements_[id].window);
+  for (const ui::ElementId label : labels) {
+    if (Showing(label)) {
+      Draw(label);
+    }
+    XSelectInput(display, elements_[label].window, ExposureMask);
   }
 }
 
@@ -298,7 +337,7 @@ void FormWindow::HandleEvent(XEvent& event) {
           }
         }
       }
-      [[fallthrough]];
+      break;
     case MapNotify:
       // The form takes the focus once it can be seen: a bare server gives
       // it to nobody.

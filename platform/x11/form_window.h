@@ -49,6 +49,7 @@ class FormWindow final : public ui::Form {
     std::vector<std::u32string> lines;  // a label's caption as it shows
   };
 
+  void ShowQuietly(ui::ElementId id);
   void LayOut(ui::ElementId id);
   void Draw(ui::ElementId id);
   [[nodiscard]] ui::KeyInput LookUpKey(XKeyEvent& key);

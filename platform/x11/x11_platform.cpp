@@ -104,12 +104,9 @@ class X11Platform final : public ui::Platform {
     ui::EventPath& path = *Path();
     while (form_) {
       HandlePending();
-      if (path.RunDueTimers() > 0) {
-        // A tick ran. The server answers what it changed with exposures:
-        // fetch and draw them now, so the loop sleeps once a tick.
-        XSync(display, False);
-        continue;
-      }
+      path.RunDueTimers();
+      // A tick draws what it changed itself; the loop sleeps until the next
+      // tick or a real event.
       if (XPending(display) > 0) {
         continue;
       }
