@@ -157,6 +157,8 @@ EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips
   return *path_;
 }
 
+void Platform::StopEventPath() { path_.reset(); }
+
 void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description) {
   // fputs rather than fprintf: the Windows build would carry a whole
   // printf implementation for this one line.

@@ -244,6 +244,9 @@ class Platform {
                             double twips_per_pixel_y);
   // The shown form's event path; nullptr before ShowForm.
   [[nodiscard]] EventPath* Path() const { return path_.get(); }
+  // Ends the event path. The path refers to the form, so a backend whose
+  // form dies before the base class does calls this first.
+  void StopEventPath();
 
  private:
   std::unique_ptr<EventPath> path_;

@@ -1,0 +1,42 @@
+#include "platform/win32/untrapped.h"
+
+#include <cstdint>
+#include <new>
+#include <string>
+
+#include "platform/record_file.h"
+#include "platform/runtime_error.h"
+
+namespace sagelight::win32 {
+namespace {
+
+// The number the runtime gives a fault of its own rather than of the
+// program.
+constexpr std::int32_t kErrInternal = 51;
+
+}  // namespace
+
+void EndOnUntrapped(ui::Platform& platform) noexcept {
+  try {
+    std::int32_t number = kErrInternal;
+    std::string description = "Internal error";
+    try {
+      throw;
+    } catch (const rt::RuntimeError& error) {
+      number = error.Number();
+      description = error.Description();
+    } catch (const std::bad_alloc&) {
+      number = rt::kErrOutOfMemory;
+      description = rt::DescribeError(number);
+    } catch (...) {
+      // Neither the program's error nor memory: the runtime's own fault.
+    }
+    ui::ReportUntrappedError(platform, number, description);
+  } catch (...) {
+    // The report failed in turn (memory ran out); ending is what is left.
+  }
+  rt::CloseAll();
+  platform.EndProgram(1);
+}
+
+}  // namespace sagelight::win32
