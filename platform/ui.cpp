@@ -157,6 +157,8 @@ EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips
   return *path_;
 }
 
+void Platform::StopEventPath() { path_.reset(); }
+
 void ReportUntrappedError(Platform& platform, const rt::RuntimeError& error) {
   // A file error names the file as this machine knows it (not the
   // program's c:\ path), or users could not find what to repair.

@@ -248,6 +248,9 @@ class Platform {
                             double twips_per_pixel_y);
   // The shown form's event path; nullptr before ShowForm.
   [[nodiscard]] EventPath* Path() const { return path_.get(); }
+  // Ends the event path before the backend's form goes (the path refers to
+  // the form).
+  void StopEventPath();
 
  private:
   std::unique_ptr<EventPath> path_;

@@ -87,6 +87,12 @@ class Session:
     def click(self):
         w.xdotool(self.display, "click", "1")
 
+    def drag(self, to_x, to_y):
+        """The left button goes down here and comes up at (to_x, to_y)."""
+        w.xdotool(self.display, "mousedown", "1")
+        self.pointer(to_x, to_y)
+        w.xdotool(self.display, "mouseup", "1")
+
     def key(self, name):
         w.xdotool(self.display, "key", name)
 
@@ -160,7 +166,8 @@ def case_cleanup():
 
 def case_screen():
     """A first start with /s: the file is seeded, the screen goes black, the
-    panel shows; keys without a character leave it, a letter ends it."""
+    panel shows; keys without a character and Alt with a letter leave it,
+    Escape ends it."""
     prefix = prefix_path()
     w.prepare_prefix(prefix)
     remove_quote_file(prefix)
@@ -171,9 +178,9 @@ def case_screen():
         check_panel_layout(session.shot(), left, top, colour)
         check(os.path.getsize(w.quote_file(prefix)) == SEEDED_SIZE,
               "the quote file is seeded to %d bytes" % SEEDED_SIZE)
-        for key in ("shift", "ctrl", "Left", "F5"):
+        for key in ("shift", "ctrl", "Left", "F5", "alt+a"):
             session.key(key)
-        still_running(saver, "pressing Shift, Ctrl, Left and F5")
+        still_running(saver, "pressing Shift, Ctrl, Left, F5 and Alt+A")
         session.key("Escape")
         ends(saver, "Escape")
 
@@ -204,8 +211,9 @@ def case_pointer():
 
 def case_panel():
     """The pointer over the panel and its labels reaches nothing; clicks on
-    the frame and the caption strip end nothing and leave the keyboard with
-    the window; a click on the saying ends."""
+    the frame and the caption strip, and a press on the saying released on
+    the caption strip, end nothing and leave the keyboard with the window; a
+    click on the saying ends."""
     prefix = prefix_path()
     w.prepare_prefix(prefix)
     with Session(prefix) as session:
@@ -217,7 +225,9 @@ def case_panel():
         session.pointer(left + 1, top + 1)
         session.pointer(left + 2, top + 100)
         still_running(saver, "moving over the frame")
-        session.pointer(left + 130, top + 158)
+        session.pointer(left + 100, top + 50)
+        session.drag(left + 130, top + 158)
+        still_running(saver, "a press on the saying released on the caption strip")
         session.click()
         still_running(saver, "a click on the caption strip")
         session.pointer(left + 1, top + 80)
