@@ -151,7 +151,8 @@ int EventPath::RunDueTimers() {
     if (!next) {
       break;
     }
-    const auto [timer, due] = *next;
+    const ElementId timer = next->first;  // plain variables: the lambda captures them
+    const TimerSchedule::Millis due = next->second;
     Deliver([&] { events_.OnTimer(timer); });
     timers_.Ran(timer, due, Now());
     ++ran;
