@@ -94,22 +94,24 @@ void FormSurface::Present() {
     width = output_.width;
     height = output_.height;
   }
-  if (toplevel_->Paint(width, height,
-                       [this](Canvas& canvas, bool fresh) { Paint(canvas, fresh); })) {
+  if (toplevel_->Paint(width, height, [this](Canvas& canvas, int buffer, bool fresh) {
+        Paint(canvas, buffer, fresh);
+      })) {
     dirty_ = false;
   }
 }
 
-void FormSurface::Paint(Canvas& canvas, bool fresh) {
+void FormSurface::Paint(Canvas& canvas, int buffer, bool fresh) {
   const ui::FormDesign& design = Design();
   if (fresh || design.back_color != ui::Color()) {
     canvas.Fill(canvas.Bounds(), design.back_color);
   } else {
-    // The buffer still shows the last drawing on black: only what that
+    // The buffer still holds its last drawing on black: only what that
     // lit goes dark again.
-    canvas.Fill(lit_, design.back_color);
+    canvas.Fill(lit_[buffer], design.back_color);
   }
-  lit_ = Rect{};
+  Rect& lit = lit_[buffer];
+  lit = Rect{};
   // Containers come before what they hold, so each element paints over its
   // container.
   for (ui::ElementId id = 0; id < design.elements.size(); ++id) {
@@ -125,7 +127,7 @@ void FormSurface::Paint(Canvas& canvas, bool fresh) {
       canvas.Fill(area, BackColor(id));
     }
     if (!element.parent) {
-      lit_ = area.Intersect(canvas.Bounds());
+      lit = area.Intersect(canvas.Bounds());
     }
     const Element& state = elements_[id];
     if (state.font == nullptr) {
@@ -174,7 +176,8 @@ void Curtain::Present() {
   // A buffer of zeros is black and is never written: it costs no memory.
   const int width = std::max(1, toplevel_->ConfiguredWidth());
   const int height = std::max(1, toplevel_->ConfiguredHeight());
-  drawn_ = toplevel_->Paint(width, height, [](Canvas& /*canvas*/, bool /*fresh*/) {});
+  drawn_ =
+      toplevel_->Paint(width, height, [](Canvas& /*canvas*/, int /*buffer*/, bool /*fresh*/) {});
 }
 
 }  // namespace sagelight::wayland

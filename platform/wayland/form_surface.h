@@ -51,7 +51,7 @@ class FormSurface final : public ui::Form, public InputTarget {
   // left edge lies (the text of a label starts there).
   [[nodiscard]] Rect AreaOf(ui::ElementId id) const;
   [[nodiscard]] int OriginLeft(ui::ElementId id) const;
-  void Paint(Canvas& canvas, bool fresh);
+  void Paint(Canvas& canvas, int buffer, bool fresh);
 
   Connection& connection_;
   Typefaces& fonts_;
@@ -60,7 +60,7 @@ class FormSurface final : public ui::Form, public InputTarget {
   std::unique_ptr<Toplevel> toplevel_;
   std::vector<Element> elements_;
   bool dirty_ = true;
-  Rect lit_;  // what the last drawing painted besides the background
+  Rect lit_[2];  // what the last drawing into each buffer painted besides the background
 };
 
 // A plain black surface full-screen on another output, which takes no part

@@ -44,7 +44,7 @@ class MessageBox final : public InputTarget {
   void Run(const std::function<void()>& wait) {
     while (!closed_ && !toplevel_->CloseRequested()) {
       if (dirty_ && toplevel_->Configured() &&
-          toplevel_->Paint(width_, height_, [this](Canvas& canvas, bool) { Draw(canvas); })) {
+          toplevel_->Paint(width_, height_, [this](Canvas& canvas, int, bool) { Draw(canvas); })) {
         dirty_ = false;
       }
       wait();

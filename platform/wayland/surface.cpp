@@ -159,7 +159,8 @@ Toplevel::~Toplevel() {
   xdg_toplevel_destroy(toplevel_);
   xdg_surface_destroy(xdg_surface_);
   wl_surface_destroy(surface_);
-  FreeBuffer();
+  Free(buffers_[0]);
+  Free(buffers_[1]);
 }
 
 void Toplevel::SetFullscreen(wl_output* output) { xdg_toplevel_set_fullscreen(toplevel_, output); }
@@ -175,57 +176,71 @@ void Toplevel::SetParent(const Toplevel& parent) {
 
 void Toplevel::Map() { wl_surface_commit(surface_); }
 
-void Toplevel::FreeBuffer() {
-  if (buffer_ != nullptr) {
-    wl_buffer_destroy(buffer_);
-    munmap(pixels_, bytes_);
-    buffer_ = nullptr;
-    pixels_ = nullptr;
+void Toplevel::Free(Buffer& buffer) {
+  if (buffer.buffer != nullptr) {
+    wl_buffer_destroy(buffer.buffer);
+    munmap(buffer.pixels, buffer.bytes);
   }
+  buffer = Buffer{};
 }
 
-void Toplevel::Reallocate(int width, int height) {
-  FreeBuffer();
+void Toplevel::Allocate(Buffer& buffer, int width, int height) {
+  Free(buffer);
   const int stride = width * 4;
-  bytes_ = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
+  const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
   const int fd = memfd_create("sagelight", MFD_CLOEXEC);
-  if (fd < 0 || ftruncate(fd, static_cast<off_t>(bytes_)) < 0) {
+  if (fd < 0 || ftruncate(fd, static_cast<off_t>(bytes)) < 0) {
     if (fd >= 0) {
       close(fd);
     }
     throw rt::RuntimeError(rt::kErrOutOfMemory);
   }
-  void* mapped = mmap(nullptr, bytes_, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+  void* mapped = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
   if (mapped == MAP_FAILED) {
     close(fd);
     throw rt::RuntimeError(rt::kErrOutOfMemory);
   }
-  wl_shm_pool* pool = wl_shm_create_pool(connection_.shm(), fd, static_cast<std::int32_t>(bytes_));
-  buffer_ = wl_shm_pool_create_buffer(pool, 0, width, height, stride, WL_SHM_FORMAT_XRGB8888);
+  wl_shm_pool* pool = wl_shm_create_pool(connection_.shm(), fd, static_cast<std::int32_t>(bytes));
+  buffer.buffer = wl_shm_pool_create_buffer(pool, 0, width, height, stride, WL_SHM_FORMAT_XRGB8888);
   wl_shm_pool_destroy(pool);
   close(fd);
-  wl_buffer_add_listener(buffer_, &kBufferListener, &busy_);
-  pixels_ = static_cast<std::uint32_t*>(mapped);
-  buffer_width_ = width;
-  buffer_height_ = height;
-  busy_ = false;
+  buffer.pixels = static_cast<std::uint32_t*>(mapped);
+  buffer.bytes = bytes;
+  buffer.width = width;
+  buffer.height = height;
+  wl_buffer_add_listener(buffer.buffer, &kBufferListener, &buffer.busy);
 }
 
-bool Toplevel::Paint(int width, int height, const std::function<void(Canvas&, bool fresh)>& paint) {
-  const bool fresh = buffer_ == nullptr || width != buffer_width_ || height != buffer_height_;
-  if (!fresh && busy_) {
+bool Toplevel::Paint(int width, int height,
+                     const std::function<void(Canvas&, int buffer, bool fresh)>& paint) {
+  width = std::max(1, width);
+  height = std::max(1, height);
+  int chosen = -1;
+  for (int i = 0; i < 2 && chosen < 0; ++i) {
+    if (!buffers_[i].busy && buffers_[i].buffer != nullptr && buffers_[i].width == width &&
+        buffers_[i].height == height) {
+      chosen = i;
+    }
+  }
+  bool fresh = false;
+  for (int i = 0; i < 2 && chosen < 0; ++i) {
+    if (!buffers_[i].busy) {
+      // A new buffer is all zeros, black: its pages cost nothing until drawn.
+      Allocate(buffers_[i], width, height);
+      chosen = i;
+      fresh = true;
+    }
+  }
+  if (chosen < 0) {
     return false;
   }
-  if (fresh) {
-    // A new buffer is all zeros, black: its pages cost nothing until drawn.
-    Reallocate(std::max(1, width), std::max(1, height));
-  }
-  Canvas canvas(pixels_, buffer_width_, buffer_height_);
-  paint(canvas, fresh);
-  wl_surface_attach(surface_, buffer_, 0, 0);
-  wl_surface_damage_buffer(surface_, 0, 0, buffer_width_, buffer_height_);
+  Buffer& buffer = buffers_[chosen];
+  Canvas canvas(buffer.pixels, buffer.width, buffer.height);
+  paint(canvas, chosen, fresh);
+  wl_surface_attach(surface_, buffer.buffer, 0, 0);
+  wl_surface_damage_buffer(surface_, 0, 0, buffer.width, buffer.height);
   wl_surface_commit(surface_);
-  busy_ = true;
+  buffer.busy = true;
   return true;
 }
 

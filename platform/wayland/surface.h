@@ -46,7 +46,9 @@ class Canvas {
 };
 
 // A top-level surface of the program: a wl_surface with its xdg roles and
-// one shared-memory buffer that is drawn whole whenever it changes.
+// its shared-memory buffers. There are two, used in turn: a compositor may
+// read a buffer for as long as it shows it, and releases it only once
+// another replaces it.
 class Toplevel {
  public:
   // Input on the surface goes to `input` (none: it is dropped). The buffer
@@ -76,14 +78,24 @@ class Toplevel {
   // The compositor asked the surface to close (its title bar's close box).
   [[nodiscard]] bool CloseRequested() const { return close_requested_; }
 
-  // Draws the buffer, `width` by `height` pixels, with `paint` and shows it.
-  // `paint` learns whether the buffer is new (all black). Returns false,
-  // drawing nothing, while the compositor still reads the last one.
-  bool Paint(int width, int height, const std::function<void(Canvas&, bool fresh)>& paint);
+  // Draws a free buffer, `width` by `height` pixels, with `paint` and shows
+  // it. `paint` learns which of the two buffers it draws (0 or 1) and
+  // whether that is new (all black). Returns false, drawing nothing, while
+  // the compositor still reads both.
+  bool Paint(int width, int height,
+             const std::function<void(Canvas&, int buffer, bool fresh)>& paint);
 
  private:
-  void Reallocate(int width, int height);
-  void FreeBuffer();
+  struct Buffer {
+    wl_buffer* buffer = nullptr;
+    std::uint32_t* pixels = nullptr;
+    std::size_t bytes = 0;
+    int width = 0;
+    int height = 0;
+    bool busy = false;
+  };
+  void Allocate(Buffer& buffer, int width, int height);
+  static void Free(Buffer& buffer);
 
   Connection& connection_;
   int scale_;
@@ -97,12 +109,7 @@ class Toplevel {
   int pending_height_ = 0;
   bool close_requested_ = false;
 
-  wl_buffer* buffer_ = nullptr;
-  std::uint32_t* pixels_ = nullptr;
-  std::size_t bytes_ = 0;
-  int buffer_width_ = 0;
-  int buffer_height_ = 0;
-  bool busy_ = false;
+  Buffer buffers_[2];
 };
 
 }  // namespace sagelight::wayland
