@@ -98,6 +98,8 @@ const wl_pointer_listener Connection::kPointerListener = {
           self->pointer_x_ = wl_fixed_to_double(x);
           self->pointer_y_ = wl_fixed_to_double(y);
           self->ApplyCursor();
+          // Arriving is the first position the surface learns, as a move
+          // into a window reports one on other window systems.
           int scale = 1;
           if (InputTarget* target = self->TargetOf(surface, scale)) {
             target->PointerMoved(self->PointerHere());

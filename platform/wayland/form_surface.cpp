@@ -85,7 +85,7 @@ void FormSurface::Changed(ui::ElementId /*id*/, ui::Property what) {
 }
 
 void FormSurface::Present() {
-  if (!dirty_ || !toplevel_ || !toplevel_->Configured()) {
+  if (!toplevel_ || !toplevel_->Configured() || (!dirty_ && !toplevel_->Unanswered())) {
     return;
   }
   int width = toplevel_->ConfiguredWidth() * output_.scale;
@@ -170,14 +170,13 @@ Curtain::Curtain(Connection& connection, const Output& output)
 }
 
 void Curtain::Present() {
-  if (drawn_ || !toplevel_->Configured()) {
+  if (!toplevel_->Configured() || !toplevel_->Unanswered()) {
     return;
   }
   // A buffer of zeros is black and is never written: it costs no memory.
   const int width = std::max(1, toplevel_->ConfiguredWidth());
   const int height = std::max(1, toplevel_->ConfiguredHeight());
-  drawn_ =
-      toplevel_->Paint(width, height, [](Canvas& /*canvas*/, int /*buffer*/, bool /*fresh*/) {});
+  toplevel_->Paint(width, height, [](Canvas& /*canvas*/, int /*buffer*/, bool /*fresh*/) {});
 }
 
 }  // namespace sagelight::wayland

@@ -72,7 +72,6 @@ class Curtain {
 
  private:
   std::unique_ptr<Toplevel> toplevel_;
-  bool drawn_ = false;
 };
 
 }  // namespace sagelight::wayland

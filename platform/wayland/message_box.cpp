@@ -43,7 +43,7 @@ class MessageBox final : public InputTarget {
 
   void Run(const std::function<void()>& wait) {
     while (!closed_ && !toplevel_->CloseRequested()) {
-      if (dirty_ && toplevel_->Configured() &&
+      if ((dirty_ || toplevel_->Unanswered()) && toplevel_->Configured() &&
           toplevel_->Paint(width_, height_, [this](Canvas& canvas, int, bool) { Draw(canvas); })) {
         dirty_ = false;
       }

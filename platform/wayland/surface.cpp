@@ -108,11 +108,6 @@ void Canvas::Line(double x0, double y0, double x1, double y1, double thickness, 
 
 namespace {
 
-const xdg_surface_listener kXdgSurfaceListener = {
-    .configure = +[](void* /*data*/, xdg_surface* surface,
-                     std::uint32_t serial) { xdg_surface_ack_configure(surface, serial); },
-};
-
 const wl_buffer_listener kBufferListener = {
     .release = +[](void* data, wl_buffer* /*buffer*/) { *static_cast<bool*>(data) = false; },
 };
@@ -144,6 +139,13 @@ Toplevel::Toplevel(Connection& connection, const std::string& title, InputTarget
                               std::int32_t /*height*/) {},
       .wm_capabilities =
           +[](void* /*data*/, xdg_toplevel* /*toplevel*/, wl_array* /*capabilities*/) {},
+  };
+  static const xdg_surface_listener kXdgSurfaceListener = {
+      .configure =
+          +[](void* data, xdg_surface* surface, std::uint32_t serial) {
+            xdg_surface_ack_configure(surface, serial);
+            static_cast<Toplevel*>(data)->unanswered_ = true;
+          },
   };
   xdg_surface_add_listener(xdg_surface_, &kXdgSurfaceListener, this);
   xdg_toplevel_add_listener(toplevel_, &kToplevelListener, this);
@@ -241,6 +243,7 @@ bool Toplevel::Paint(int width, int height,
   wl_surface_damage_buffer(surface_, 0, 0, buffer.width, buffer.height);
   wl_surface_commit(surface_);
   buffer.busy = true;
+  unanswered_ = false;
   return true;
 }
 

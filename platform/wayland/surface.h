@@ -75,6 +75,9 @@ class Toplevel {
   [[nodiscard]] bool Configured() const { return configured_; }
   [[nodiscard]] int ConfiguredWidth() const { return configured_width_; }
   [[nodiscard]] int ConfiguredHeight() const { return configured_height_; }
+  // A configure was acknowledged and awaits a commit that answers it: the
+  // compositor may hold back showing the program's surfaces until then.
+  [[nodiscard]] bool Unanswered() const { return unanswered_; }
   // The compositor asked the surface to close (its title bar's close box).
   [[nodiscard]] bool CloseRequested() const { return close_requested_; }
 
@@ -108,6 +111,7 @@ class Toplevel {
   int pending_width_ = 0;
   int pending_height_ = 0;
   bool close_requested_ = false;
+  bool unanswered_ = false;
 
   Buffer buffers_[2];
 };
