@@ -16,7 +16,8 @@ def watch(server, saver, until):
     """Screenshots until `until`: a list of (taken, lit box, colour)."""
     seen = []
     while time.monotonic() < until:
-        check(saver.alive(), "the saver ended during the cycle")
+        check(saver.alive(), f"the saver ended during the cycle, status {saver.process.returncode}"
+              f": {saver.process.stderr.read().decode().strip() if not saver.alive() else ''}")
         shot = server.screenshot()
         box = shot.lit_box()
         seen.append((shot.taken, box, shot.pixel(box[0], box[1]) if box else None, shot))

@@ -21,9 +21,13 @@ from devices import VirtualDevices  # noqa: E402
 TOOLS = ("sway", "swaymsg", "grim", "setpriv", "wtype")
 USER, GROUP = "nobody", "nogroup"  # sway refuses to run as root
 SCREEN = "HEADLESS-1"  # the saver's screen, at the layout's origin
-OTHER = "HEADLESS-2"  # a second output, right of it, where the pointer rests
+OTHER = "HEADLESS-2"  # a second output, right of it, white until a curtain covers it
 OTHER_WIDTH, OTHER_HEIGHT = 640, 480
-PARK = (SCREEN_WIDTH + OTHER_WIDTH // 2, OTHER_HEIGHT // 2)
+# Where the pointer rests: on the screen's output (sway repaints an output of
+# its headless backend only while the pointer is on it), at a corner that a
+# saver records as no position at all. Sway hides the resting pointer.
+PARK = (0, 0)
+CURSOR_HIDES = 0.1
 
 CONFIG = f"""\
 output {SCREEN} resolution {SCREEN_WIDTH}x{SCREEN_HEIGHT} position 0 0 bg #000000 solid_color
@@ -31,6 +35,8 @@ output {OTHER} resolution {OTHER_WIDTH}x{OTHER_HEIGHT} position {SCREEN_WIDTH} 0
 bg #FFFFFF solid_color
 default_border none
 focus_follows_mouse no
+mouse_warping none
+seat * hide_cursor {int(CURSOR_HIDES * 1000)}
 """
 
 
@@ -44,9 +50,7 @@ def require_tools():
 class Compositor:
     """A sway of its own on the headless backend (no GPU: the pixman
     renderer), run as an unprivileged user with a private runtime folder.
-    A virtual keyboard and pointer stay plugged in for its whole life. The
-    pointer rests on the second output, off the screen that screenshots
-    show, except while a test moves it there."""
+    A virtual keyboard and pointer stay plugged in for its whole life."""
 
     def __init__(self):
         self.scratch = tempfile.mkdtemp(prefix="sagelight-sway-")
@@ -67,6 +71,7 @@ class Compositor:
              "sway", "--config", config], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         deadline = time.monotonic() + 30
         self.socket = self.ipc = None
+        self.pointer = (*PARK, 0.0)
         while self.socket is None or self.ipc is None or not self._outputs_ready():
             if self.process.poll() is not None:
                 self.close()
@@ -104,17 +109,20 @@ class Compositor:
         check(result.returncode == 0, f"swaymsg {' '.join(args)} failed: {result.stdout}")
         return result.stdout
 
-    # Input. The pointer goes through sway's own seat commands, keys through
-    # the virtual keyboard.
+    # Input. The pointer moves by sway's own seat commands; buttons and keys
+    # come from the virtual devices.
     def move(self, x, y):
         self.swaymsg("seat", "-", "cursor", "set", str(x), str(y))
+        self.pointer = (x, y, time.monotonic())
 
     def park(self):
         self.move(*PARK)
 
     def click(self):
-        self.swaymsg("seat", "-", "cursor", "press", "button1")
-        self.swaymsg("seat", "-", "cursor", "release", "button1")
+        # From the virtual pointer, as a mouse would: sway's own "cursor
+        # press" goes nowhere while it hides the resting pointer.
+        self.devices.click()
+        self.pointer = (*self.pointer[:2], time.monotonic())
 
     def key(self, *names, modifiers=0):
         for name in names:
@@ -139,7 +147,13 @@ class Compositor:
         return found
 
     def screenshot(self, output=SCREEN):
-        """One output as a Shot, and the moment it was taken."""
+        """One output as a Shot, and the moment it was taken. Where the
+        pointer moved last within a second, the picture is blanked: sway
+        hides it a moment after it stops, but a loaded machine may be late."""
+        x, y, moved = self.pointer
+        delay = moved + 3 * CURSOR_HIDES - time.monotonic()
+        if delay > 0:
+            time.sleep(delay)
         taken = time.monotonic()
         ppm = subprocess.run(["grim", "-t", "ppm", "-o", output, "-"], env=self.env(),
                              capture_output=True, check=True).stdout
@@ -150,6 +164,12 @@ class Compositor:
         check(fields[0] == b"P6" and int(fields[2]) == 255, "unexpected screenshot format")
         check((width, height) == (SCREEN_WIDTH, SCREEN_HEIGHT) or output != SCREEN,
               f"the screen's output is {width} x {height}")
+        if output == SCREEN and taken - moved < 1.0:
+            rest = bytearray(rest)
+            for row in range(max(0, y - 2), min(height, y + 30)):
+                start, end = row * width + max(0, x - 2), row * width + min(width, x + 26)
+                rest[start * 3:end * 3] = bytes((end - start) * 3)
+            rest = bytes(rest)
         return Shot(rest, (taken + done) / 2)
 
     def close(self):
