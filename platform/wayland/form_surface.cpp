@@ -163,10 +163,14 @@ void FormSurface::PointerButton(ui::MouseButton button, bool pressed, const ui::
 
 void FormSurface::KeyPressed(xkb_keysym_t /*keysym*/, const ui::KeyInput& key) { path_->Key(key); }
 
-Curtain::Curtain(Connection& connection, const Output& output)
-    : toplevel_(std::make_unique<Toplevel>(connection, "", nullptr, 1)) {
+Curtain::Curtain(Connection& connection, const Output& output, InputTarget& keys)
+    : keys_(keys), toplevel_(std::make_unique<Toplevel>(connection, "", this, 1)) {
   toplevel_->SetFullscreen(output.proxy);
   toplevel_->Map();
+}
+
+void Curtain::KeyPressed(xkb_keysym_t keysym, const ui::KeyInput& key) {
+  keys_.KeyPressed(keysym, key);
 }
 
 void Curtain::Present() {

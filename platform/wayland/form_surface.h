@@ -63,14 +63,18 @@ class FormSurface final : public ui::Form, public InputTarget {
   Rect lit_[2];  // what the last drawing into each buffer painted besides the background
 };
 
-// A plain black surface full-screen on another output, which takes no part
-// in the program: its input is dropped.
-class Curtain {
+// A plain black surface full-screen on another output. Its pointer input
+// is dropped; keys typed while the compositor gives it the keyboard (after
+// a click on it) go to `keys`, the form, whose screen it darkens too.
+class Curtain final : public InputTarget {
  public:
-  Curtain(Connection& connection, const Output& output);
+  Curtain(Connection& connection, const Output& output, InputTarget& keys);
   void Present();
 
+  void KeyPressed(xkb_keysym_t keysym, const ui::KeyInput& key) override;
+
  private:
+  InputTarget& keys_;
   std::unique_ptr<Toplevel> toplevel_;
 };
 

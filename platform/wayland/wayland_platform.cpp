@@ -91,14 +91,14 @@ class WaylandPlatform final : public ui::Platform {
     const Output screen = RequireScreen();
     Connection& connection = *connection_;
     connection.SetPointerShape(pointer_shape_);
+    form_ = std::make_unique<FormSurface>(design, connection, Fonts(), screen);
     // The other outputs go dark first, so that the form, shown last, is the
     // one the compositor gives the keyboard.
     for (const Output& output : connection.Outputs()) {
       if (output.proxy != screen.proxy) {
-        curtains_.push_back(std::make_unique<Curtain>(connection, output));
+        curtains_.push_back(std::make_unique<Curtain>(connection, output, *form_));
       }
     }
-    form_ = std::make_unique<FormSurface>(design, connection, Fonts(), screen);
     const double twips = TwipsPerPixel(screen);
     form_->Create(StartEventPath(*form_, events, twips, twips));
     return *form_;
