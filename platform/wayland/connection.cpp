@@ -443,6 +443,9 @@ void Connection::Key(std::uint32_t key, std::uint32_t state) {
   if (target == nullptr) {
     return;
   }
+  if (modal_keys_ != nullptr) {
+    target = modal_keys_;
+  }
   // Evdev numbers keys 8 below X's key codes, which xkbcommon uses.
   const xkb_keycode_t code = key + 8;
   ui::KeyInput input;

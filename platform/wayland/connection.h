@@ -72,6 +72,12 @@ class Connection {
   void Register(wl_surface* surface, InputTarget* target, int scale);
   void Unregister(wl_surface* surface);
 
+  // While `target` is set, keys typed into any of the program's surfaces
+  // go to it: a modal box takes the program's keyboard, which compositors
+  // may keep with the full-screen form (sway gives no focus to a surface
+  // that opens over a full-screen one).
+  void SetModalKeys(InputTarget* target) { modal_keys_ = target; }
+
   // The pointer's shape over the program's surfaces.
   void SetPointerShape(ui::PointerShape shape);
 
@@ -123,6 +129,7 @@ class Connection {
     int scale;
   };
   std::unordered_map<wl_surface*, Registered> targets_;
+  InputTarget* modal_keys_ = nullptr;
 
   // The pointer: where it is, over which surface, what is held.
   wl_surface* pointer_surface_ = nullptr;

@@ -202,6 +202,12 @@ void RunMessageBox(Connection& connection, Typefaces& fonts, const Output* outpu
                    const std::string& prompt, ui::MessageIcon icon, const std::string& title,
                    const Toplevel* parent, const std::function<void()>& wait) {
   MessageBox box(connection, fonts, output, prompt, icon, title, parent);
+  // Cleared however the box ends, the end of the program included.
+  struct ModalKeys {
+    Connection& connection;
+    ~ModalKeys() { connection.SetModalKeys(nullptr); }
+  } modal{connection};
+  connection.SetModalKeys(&box);
   box.Run(wait);
 }
 
