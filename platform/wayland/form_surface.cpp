@@ -103,11 +103,12 @@ void FormSurface::Present() {
 
 void FormSurface::Paint(Canvas& canvas, int buffer, bool fresh) {
   const ui::FormDesign& design = Design();
-  if (fresh || design.back_color != ui::Color()) {
+  // A black background is drawn by what the buffer already holds: a new
+  // buffer is all zeros, which is black, and costs no memory until written;
+  // an older one needs only what its last drawing lit made dark again.
+  if (design.back_color != ui::Color()) {
     canvas.Fill(canvas.Bounds(), design.back_color);
-  } else {
-    // The buffer still holds its last drawing on black: only what that
-    // lit goes dark again.
+  } else if (!fresh) {
     canvas.Fill(lit_[buffer], design.back_color);
   }
   Rect& lit = lit_[buffer];

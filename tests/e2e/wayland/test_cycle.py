@@ -65,6 +65,8 @@ def whole_cycle(server, binary):
 
         first = next(entry for entry in seen if entry[1] is not None)
         find_panel(first[3])
+        # Kept beside the test's other output, for a look at what it saw.
+        first[3].save_png(os.path.join(os.getcwd(), "wayland_panel.png"))
         showing = [entry for entry in seen if appear_before <= entry[0] <= hide_after]
         check(all((box, colour) == (first[1], first[2]) for _, box, colour, _ in showing),
               "the panel changed while its saying showed")
