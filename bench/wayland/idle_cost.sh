@@ -57,9 +57,13 @@ read -r display <"$work/display"
 deadline=$(( $(date +%s) + 20 ))
 socket=""
 while [[ -z "$socket" ]]; do
-  (( $(date +%s) < deadline )) || { echo "sway did not start" >&2; cat "$work/sway.log" >&2; exit 1; }
+  if (( $(date +%s) >= deadline )); then
+    echo "sway did not start" >&2
+    cat "$work/sway.log" >&2
+    exit 1
+  fi
   sleep 0.1
-  socket="$(find "$work/wayland-run" -maxdepth 1 -type s -name 'wayland-*' ! -name '*.lock' | head -1)"
+  socket="$(find "$work/wayland-run" -maxdepth 1 -type s -name 'wayland-*' | head -1)"
 done
 ipc="$(find "$work/wayland-run" -maxdepth 1 -name 'sway-ipc*' | head -1)"
 
@@ -81,7 +85,8 @@ start x11 env DISPLAY=":$display"
 x11_pid="$started"
 
 # Measure from when the Wayland surface shows; both have started by then.
-until [[ "$(SWAYSOCK="$ipc" swaymsg -t get_tree -r 2>/dev/null)" =~ \"app_id\":\ ?\"sagelight\" ]]; do
+shows='"app_id": ?"sagelight"'
+until [[ "$(SWAYSOCK="$ipc" swaymsg -t get_tree -r 2>/dev/null)" =~ $shows ]]; do
   (( $(date +%s) < deadline + 10 )) || { echo "the Wayland saver did not show" >&2; exit 1; }
   sleep 0.1
 done

@@ -57,7 +57,11 @@ class Compositor:
         os.chmod(self.scratch, 0o755)
         self.runtime = os.path.join(self.scratch, "run")
         os.mkdir(self.runtime, 0o700)
-        shutil.chown(self.runtime, USER, None)
+        # Sway refuses root; anyone else runs it as themselves.
+        as_user = []
+        if os.geteuid() == 0:
+            shutil.chown(self.runtime, USER, None)
+            as_user = ["setpriv", f"--reuid={USER}", f"--regid={GROUP}", "--clear-groups", "--"]
         config = os.path.join(self.scratch, "config")
         with open(config, "w", encoding="ascii") as out:
             out.write(CONFIG)
@@ -65,17 +69,21 @@ class Compositor:
         env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
                "WLR_BACKENDS": "headless", "WLR_HEADLESS_OUTPUTS": "2",
                "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_RENDERER": "pixman"}
-        self.log = open(os.path.join(self.scratch, "sway.log"), "wb")  # pylint: disable=consider-using-with
+        # pylint: disable-next=consider-using-with
+        self.log = open(os.path.join(self.scratch, "sway.log"), "wb")
         self.process = subprocess.Popen(  # pylint: disable=consider-using-with
-            ["setpriv", f"--reuid={USER}", f"--regid={GROUP}", "--clear-groups", "--",
-             "sway", "--config", config], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+            [*as_user, "sway", "--config", config], env=env, stdout=self.log,
+            stderr=subprocess.STDOUT)
         deadline = time.monotonic() + 30
         self.socket = self.ipc = None
         self.pointer = (*PARK, 0.0)
         while self.socket is None or self.ipc is None or not self._outputs_ready():
             if self.process.poll() is not None:
+                with open(os.path.join(self.scratch, "sway.log"), encoding="utf-8",
+                          errors="replace") as log:
+                    said = log.read().strip().splitlines()[-3:]
                 self.close()
-                print("skipped: sway cannot start on this machine")
+                print("skipped: sway cannot start on this machine: " + " | ".join(said))
                 sys.exit(SKIP)
             check(time.monotonic() < deadline, "sway did not start")
             time.sleep(0.05)
