@@ -247,7 +247,7 @@ void Connection::OnGlobal(void* data, wl_registry* registry, std::uint32_t name,
                           const char* interface, std::uint32_t version) {
   auto* self = static_cast<Connection*>(data);
   const std::string_view kind(interface);
-  if (kind == wl_compositor_interface.name && version >= 3) {
+  if (kind == wl_compositor_interface.name && version >= kCompositorVersion) {
     self->compositor_ = static_cast<wl_compositor*>(wl_registry_bind(
         registry, name, &wl_compositor_interface, VersionOf(version, kCompositorVersion)));
   } else if (kind == wl_shm_interface.name) {
@@ -274,7 +274,13 @@ void Connection::OnGlobalRemove(void* data, wl_registry* /*registry*/, std::uint
   // An output unplugged: the saver goes on on the others; its surface there
   // is gone with it.
   auto* self = static_cast<Connection*>(data);
-  std::erase_if(self->outputs_, [name](const Output& output) { return output.name == name; });
+  std::erase_if(self->outputs_, [name](const Output& output) {
+    if (output.name == name) {
+      wl_output_destroy(output.proxy);
+      return true;
+    }
+    return false;
+  });
 }
 
 void Connection::OnCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities) {

@@ -93,7 +93,7 @@ class Connection {
   [[noreturn]] static void Lost();
 
  private:
-  Connection(wl_display* display);
+  explicit Connection(wl_display* display);
   bool Bind();
 
   static void OnGlobal(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
