@@ -17,6 +17,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxft-dev libfontconfig-dev fonts-liberation
   xvfb xauth xdotool x11-apps x11-utils imagemagick
+  libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev sway grim wtype
   mingw-w64 wine wine64
 )
 source scripts/install-missing.sh
