@@ -4,6 +4,7 @@ x11_helper.c), and screenshots judged one monitor at a time."""
 
 import os
 import shutil
+import select
 import signal
 import subprocess
 import sys
@@ -41,6 +42,21 @@ def use_screen(width, height):
     keeps the size in module constants that its screenshots read too."""
     harness.SCREEN_WIDTH = width
     harness.SCREEN_HEIGHT = height
+
+
+class WithEnvironment:
+    """A server whose clients get extra environment variables: what the
+    harness's Saver starts on it sees them."""
+
+    def __init__(self, server, **extra):
+        self.server = server
+        self.extra = extra
+
+    def env(self, **more):
+        return self.server.env(**self.extra, **more)
+
+    def __getattr__(self, name):
+        return getattr(self.server, name)
 
 
 class Area:
@@ -91,15 +107,16 @@ def within(shot, area):
 
 
 def wait_for_panel_in(server, area, within_seconds=6.0):
-    """The first screenshot that shows something inside `area`, and the
-    panel found there; the area must hold the panel and nothing else."""
+    """The panel inside `area`, once the area holds the panel on black and
+    nothing else, and the screenshot it was found in."""
     deadline = time.monotonic() + within_seconds
     while True:
         shot = server.screenshot()
-        inside = within(shot, area)
-        if not inside.is_black():
-            return find_panel(inside), shot
-        check(time.monotonic() < deadline, f"no panel showed on {area}")
+        try:
+            return find_panel(within(shot, area)), shot
+        except Failure as failure:
+            if time.monotonic() > deadline:
+                raise Failure(f"on {area}: {failure}") from None
         time.sleep(0.1)
 
 
@@ -129,35 +146,39 @@ class Helper:
     """x11_helper.c, compiled once for a test script."""
 
     def __init__(self):
-        if shutil.which("cc") is None:
-            print("skipped: no C compiler for the helper windows")
-            sys.exit(harness.SKIP)
         self.folder = tempfile.mkdtemp(prefix="sagelight-helper-")
         self.path = os.path.join(self.folder, "x11_helper")
         subprocess.run(["cc", "-O", "-o", self.path, os.path.join(HERE, "x11_helper.c"), "-lX11"],
                        check=True)
         self.running = []
 
-    def window(self, server, kind, area):
-        """Shows a dock or a host window and returns (process, window id)
-        once it is mapped."""
+    def window(self, server, kind, area, within_seconds=10.0):
+        """Shows a dock or a host window and returns its id once it is
+        mapped; None when it is not mapped in time."""
         process = subprocess.Popen(
             [self.path, kind, str(area.x), str(area.y), str(area.width), str(area.height)],
             env=server.env(), stdout=subprocess.PIPE, text=True)
         self.running.append(process)
-        line = process.stdout.readline()
-        check(line.strip().isdigit(), f"the {kind} window did not show")
-        return process, int(line)
+        ready, _, _ = select.select([process.stdout], [], [], within_seconds)
+        line = process.stdout.readline() if ready else ""
+        if not line.strip().isdigit():
+            process.kill()
+            return None
+        return int(line)
 
     def destroy(self, server, window_id):
         result = subprocess.run([self.path, "destroy", str(window_id)], env=server.env(),
                                 check=False)
         check(result.returncode == 0, f"could not destroy window {window_id}")
 
-    def close(self):
+    def close_windows(self):
         for process in self.running:
             process.kill()
             process.wait()
+        self.running = []
+
+    def close(self):
+        self.close_windows()
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
@@ -170,7 +191,9 @@ class WindowManager:
         "openbox": ["openbox", "--sm-disable"],
         "icewm": ["icewm"],
         # xfwm4 keeps its settings in xfconf, which it reaches over D-Bus.
-        "xfwm4": ["dbus-run-session", "--", "xfwm4"],
+        # Its compositor paints only the first monitor of an Xvfb screen
+        # that RandR splits into several, whoever's windows lie on the others.
+        "xfwm4": ["dbus-run-session", "--", "xfwm4", "--compositor=off"],
     }
 
     def __init__(self, server, name):
@@ -180,6 +203,7 @@ class WindowManager:
         self.home = tempfile.mkdtemp(prefix=f"sagelight-{name}-")
         env = server.env(HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                          XDG_CACHE_HOME=os.path.join(self.home, ".cache"))
+        env["NO_AT_BRIDGE"] = "1"  # no accessibility bus outliving the manager
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         env.pop("SESSION_MANAGER", None)
         self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
@@ -190,7 +214,20 @@ class WindowManager:
              f"{name} did not start", within_seconds=20)
 
     def client_list(self, server):
-        return server.run("xprop", "-root", "_NET_CLIENT_LIST").stdout
+        text = server.run("xprop", "-root", "_NET_CLIENT_LIST").stdout
+        return {int(word.strip(","), 16) for word in text.split() if word.startswith("0x")}
+
+    def show(self, server, helper, kind, area):
+        """A helper window that the manager manages. A manager names its
+        check window before it is ready to manage, and a window mapped in
+        between may be left unmapped for good: such a one is tried again."""
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline:
+            window = helper.window(server, kind, area, within_seconds=2)
+            if window is not None:
+                poll(lambda: window in self.client_list(server), f"{kind} not managed")
+                return window
+        raise Failure(f"the manager did not map a {kind} window")
 
     def close(self):
         try:
@@ -214,6 +251,10 @@ def run_own_cases(cases, setup=None):
     and may be skipped when a window manager is missing; all skipped means
     the script is skipped."""
     harness.require_tools()
+    missing = [tool for tool in ("xrandr", "xsetroot", "cc") if shutil.which(tool) is None]
+    if missing:
+        print("skipped: missing " + ", ".join(missing))
+        sys.exit(harness.SKIP)
     binary = sys.argv[1]
     helper = Helper()
     failures = 0

@@ -7,7 +7,7 @@ that took the whole X screen for its screen could show no saying at all.
 
 from desktop import (Area, keep_screenshot, run_own_cases, set_monitors, use_screen,
                      wait_for_panel_in, window_geometry, within)
-from harness import Saver, check
+from harness import Failure, Saver, check
 
 use_screen(2400, 768)
 TALL = Area(0, 0, 1400, 768)
@@ -20,18 +20,23 @@ def saver_on(server, binary, monitors, primary, screen, name):
     other monitor black. Returns the running saver."""
     set_monitors(server, monitors, primary)
     saver = Saver(server, binary)
-    saver.wait_for_window()
-    form = server.saver_windows()
-    check(len(form) == 1, f"{len(form)} saver windows")
-    check(window_geometry(server, form[0][0]) == (screen.x, screen.y, screen.width, screen.height),
-          f"the saver's window is not over the primary monitor {screen}")
-    panel, shot = wait_for_panel_in(server, screen)
-    check(screen.holds(panel), f"the panel at {panel.left},{panel.top} leaves {screen}")
-    for other in monitors:
-        if other is not screen:
-            check(within(shot, other).is_black(), f"the monitor {other} is not dark")
-    keep_screenshot(shot, name)
-    return saver, panel
+    try:
+        saver.wait_for_window()
+        form = server.saver_windows()
+        check(len(form) == 1, f"{len(form)} saver windows")
+        check(window_geometry(server, form[0][0]) ==
+              (screen.x, screen.y, screen.width, screen.height),
+              f"the saver's window is not over the primary monitor {screen}")
+        panel, shot = wait_for_panel_in(server, screen)
+        check(screen.holds(panel), f"the panel at {panel.left},{panel.top} leaves {screen}")
+        for other in monitors:
+            if other is not screen:
+                check(within(shot, other).is_black(), f"the monitor {other} is not dark")
+        keep_screenshot(shot, name)
+        return saver, panel
+    except Failure:
+        saver.stop()
+        raise
 
 
 def primary_on_the_left(server, binary, helper):
