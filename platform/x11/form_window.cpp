@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
+#include <string>
 #include <string_view>
 
 #include "platform/code_page.h"

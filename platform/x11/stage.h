@@ -24,8 +24,6 @@ struct Stage {
   Area screen;
   // Every other monitor, which the saver keeps dark; none when hosted.
   std::vector<Area> others;
-
-  [[nodiscard]] bool Hosted() const { return host != None || host_gone; }
 };
 
 // A window id as daemons pass it: decimal, or hexadecimal after "0x".
