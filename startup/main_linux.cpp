@@ -51,6 +51,9 @@ int main(int argc, char** argv) {
   // A write beyond the file-size limit must fail with its error ("Disk
   // full") rather than kill the process without a word.
   signal(SIGXFSZ, SIG_IGN);
+  // A daemon that hosts the saver ends it with SIGTERM: the process must go
+  // at once and without a word, even when its parent left the signal ignored.
+  signal(SIGTERM, SIG_DFL);
   const auto platform = ChooseBackend(argc, argv);
   sagelight::rt::Runtime runtime(*platform);
   return runtime.Run(&sagelight::Module1::Main);

@@ -4,6 +4,7 @@
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
+#include <X11/extensions/Xrandr.h>
 
 #include <clocale>
 #include <cmath>
@@ -24,7 +25,16 @@ int OnConnectionLost(Display* /*display*/) {
   std::_Exit(2);
 }
 
+// Set while the program asks about a window that may be gone, where an
+// error is an answer rather than a fault.
+bool g_errors_expected = false;
+bool g_error_seen = false;
+
 int OnProtocolError(Display* display, XErrorEvent* error) {
+  if (g_errors_expected) {
+    g_error_seen = true;
+    return 0;
+  }
   char text[256] = {};
   XGetErrorText(display, error->error_code, text, sizeof text);
   std::fprintf(stderr, "Sagelight: X error: %s (request %d.%d)\n", text,
@@ -199,7 +209,7 @@ bool Connection::Activate(Window window) {
       attributes.map_state != IsViewable) {
     return false;
   }
-  if (WindowManagerRuns()) {
+  if (attributes.override_redirect == False && WindowManagerRuns()) {
     XEvent request{};
     request.xclient.type = ClientMessage;
     request.xclient.window = window;
@@ -213,6 +223,44 @@ bool Connection::Activate(Window window) {
     XSetInputFocus(display_, window, RevertToParent, CurrentTime);
   }
   return true;
+}
+
+std::vector<ui::Monitor> Connection::Monitors() {
+  std::vector<ui::Monitor> monitors;
+  int event_base = 0;
+  int error_base = 0;
+  int major = 0;
+  int minor = 0;
+  // Monitors came with RandR 1.5; an older server only knows its outputs,
+  // and then the screen as a whole stands for the one monitor.
+  if (XRRQueryExtension(display_, &event_base, &error_base) == False ||
+      XRRQueryVersion(display_, &major, &minor) == 0 || major * 100 + minor < 105) {
+    return monitors;
+  }
+  int count = 0;
+  XRRMonitorInfo* listed = XRRGetMonitors(display_, root(), True, &count);
+  for (int i = 0; i < count; ++i) {
+    monitors.push_back(ui::Monitor{listed[i].x, listed[i].y, listed[i].width, listed[i].height,
+                                   listed[i].primary != False});
+  }
+  if (listed != nullptr) {
+    XRRFreeMonitors(listed);
+  }
+  return monitors;
+}
+
+std::optional<XWindowAttributes> Connection::Attributes(Window window) {
+  XSync(display_, False);
+  g_errors_expected = true;
+  g_error_seen = false;
+  XWindowAttributes attributes{};
+  const Status status = XGetWindowAttributes(display_, window, &attributes);
+  XSync(display_, False);
+  g_errors_expected = false;
+  if (status == 0 || g_error_seen) {
+    return std::nullopt;
+  }
+  return attributes;
 }
 
 void Connection::SetTitle(Window window, const std::string& title) {

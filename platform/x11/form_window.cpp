@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/code_page.h"
+#include "platform/posix/clock.h"
 #include "platform/posix/text_layout.h"
 #include "platform/x11/fonts.h"
 
@@ -59,73 +61,108 @@ FormWindow::FormWindow(const ui::FormDesign& design, Connection& connection)
     : ui::Form(design), connection_(connection), elements_(design.elements.size()) {}
 
 FormWindow::~FormWindow() {
+  Display* display = connection_.display();
   if (input_context_ != nullptr) {
     XDestroyIC(input_context_);
+  }
+  if (lost_) {
+    return;  // the server has taken the windows, and their pictures, with it
   }
   for (Element& element : elements_) {
     if (element.draw != nullptr) {
       XftDrawDestroy(element.draw);
     }
   }
-  XDestroyWindow(connection_.display(), window_);
-  XFlush(connection_.display());
+  if (hosted_) {
+    // The daemon's window stays; only what the program put into it goes.
+    for (ui::ElementId id = 0; id < elements_.size(); ++id) {
+      if (!Design().elements[id].parent && elements_[id].window != None) {
+        XDestroyWindow(display, elements_[id].window);
+      }
+    }
+  } else {
+    XDestroyWindow(display, window_);
+    for (const Window curtain : curtains_) {
+      XDestroyWindow(display, curtain);
+    }
+  }
+  XFlush(display);
 }
 
-void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape) {
-  path_ = &path;
+void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_shape) {
   Display* display = connection_.display();
   const ui::FormDesign& design = Design();
-
-  int x = 0;
-  int y = 0;
-  int width = connection_.WidthPixels();
-  int height = connection_.HeightPixels();
+  Area area = stage.screen;
   if (!design.maximized) {
-    x = path.PixelsX(static_cast<float>(design.left));
-    y = path.PixelsY(static_cast<float>(design.top));
-    width = std::max(1, path.PixelsX(static_cast<float>(design.width)));
-    height = std::max(1, path.PixelsY(static_cast<float>(design.height)));
+    area = Area{stage.screen.x + path_->PixelsX(static_cast<float>(design.left)),
+                stage.screen.y + path_->PixelsY(static_cast<float>(design.top)),
+                std::max(1, path_->PixelsX(static_cast<float>(design.width))),
+                std::max(1, path_->PixelsY(static_cast<float>(design.height)))};
   }
   XSetWindowAttributes attributes{};
   attributes.background_pixel = connection_.Pixel(design.back_color);
+  attributes.override_redirect = True;
   // The form and the panel draw nothing but their background, which the
   // server paints itself: only labels ask for exposures.
   attributes.event_mask = KeyPressMask | PointerMotionMask | ButtonPressMask | ButtonReleaseMask |
                           StructureNotifyMask | FocusChangeMask;
   attributes.cursor = connection_.PointerCursor(pointer_shape);
-  window_ = XCreateWindow(display, connection_.root(), x, y, static_cast<unsigned>(width),
-                          static_cast<unsigned>(height), 0, CopyFromParent, InputOutput,
-                          CopyFromParent, CWBackPixel | CWEventMask | CWCursor, &attributes);
-
+  window_ = XCreateWindow(display, connection_.root(), area.x, area.y,
+                          static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), 0,
+                          CopyFromParent, InputOutput, CopyFromParent,
+                          CWBackPixel | CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
+  // No manager reads these of an override-redirect window; tools that list
+  // windows (xwininfo, xdotool, xprop) do.
   connection_.SetTopLevelHints(window_, design.caption);
-  XSizeHints size_hints{};
-  size_hints.flags = USPosition | USSize | PPosition | PSize;
-  size_hints.x = x;
-  size_hints.y = y;
-  size_hints.width = width;
-  size_hints.height = height;
-  if (design.maximized) {
-    size_hints.flags |= PMinSize | PMaxSize;
-    size_hints.min_width = size_hints.max_width = width;
-    size_hints.min_height = size_hints.max_height = height;
-  }
-  XSetWMNormalHints(display, window_, &size_hints);
   const long pid = static_cast<long>(getpid());
   XChangeProperty(display, window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL, 32,
                   PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
-  if (!design.border) {
-    // flags (decorations given), functions, decorations (none), input mode, status
-    const std::array<long, 5> motif_hints = {2, 0, 0, 0, 0};
-    const Atom motif = connection_.Intern("_MOTIF_WM_HINTS");
-    XChangeProperty(display, window_, motif, motif, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(motif_hints.data()), 5);
+
+  // The curtains take nothing: input over them travels to no one, neither
+  // to the form nor to the desktop beneath.
+  XSetWindowAttributes curtain{};
+  curtain.background_pixel = connection_.Pixel(ui::Color(0, 0, 0));
+  curtain.override_redirect = True;
+  curtain.do_not_propagate_mask =
+      KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
+  curtain.cursor = attributes.cursor;
+  std::string res_name = "sagelight-curtain";
+  std::string res_class = "Sagelight";
+  XClassHint class_hint{};
+  class_hint.res_name = res_name.data();
+  class_hint.res_class = res_class.data();
+  for (const Area& other : stage.others) {
+    const Window window = XCreateWindow(
+        display, connection_.root(), other.x, other.y, static_cast<unsigned>(other.width),
+        static_cast<unsigned>(other.height), 0, CopyFromParent, InputOutput, CopyFromParent,
+        CWBackPixel | CWOverrideRedirect | CWDontPropagate | CWCursor, &curtain);
+    XSetClassHint(display, window, &class_hint);
+    curtains_.push_back(window);
   }
-  if (design.maximized) {
-    // Set before mapping, a manager shows the window full-screen from the
-    // start; a bare server ignores it and the geometry above already fits.
-    const long fullscreen = static_cast<long>(connection_.Intern("_NET_WM_STATE_FULLSCREEN"));
-    XChangeProperty(display, window_, connection_.Intern("_NET_WM_STATE"), XA_ATOM, 32,
-                    PropModeReplace, reinterpret_cast<const unsigned char*>(&fullscreen), 1);
+  // Someone else's window that is mapped or raised later would cover the
+  // saver: watch the root's children to put the saver back on top.
+  XSelectInput(display, connection_.root(), SubstructureNotifyMask);
+}
+
+void FormWindow::AdoptHost(const Stage& stage) {
+  // The daemon made the window, owns its input and ends the program when
+  // it is done; the program paints it and watches for its end.
+  hosted_ = true;
+  window_ = stage.host;
+  Display* display = connection_.display();
+  XSelectInput(display, window_, ExposureMask | StructureNotifyMask);
+  XSetWindowBackground(display, window_, connection_.Pixel(Design().back_color));
+  XClearWindow(display, window_);
+}
+
+void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, const Stage& stage) {
+  path_ = &path;
+  Display* display = connection_.display();
+  const ui::FormDesign& design = Design();
+  if (stage.host != None) {
+    AdoptHost(stage);
+  } else {
+    CreateTopLevel(stage, pointer_shape);
   }
 
   for (ui::ElementId id = 0; id < design.elements.size(); ++id) {
@@ -159,16 +196,21 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape) {
       XMapWindow(display, state.window);
     }
   }
-  if (XIM method = connection_.InputMethod(); method != nullptr) {
-    input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
-                               XNClientWindow, window_, XNFocusWindow, window_, nullptr);
+  if (!hosted_) {
+    if (XIM method = connection_.InputMethod(); method != nullptr) {
+      input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                                 XNClientWindow, window_, XNFocusWindow, window_, nullptr);
+    }
+    for (const Window curtain : curtains_) {
+      XMapRaised(display, curtain);
+    }
+    XMapRaised(display, window_);
   }
-  XMapRaised(display, window_);
   XFlush(display);
 }
 
 bool FormWindow::Owns(Window window) const {
-  if (window == window_) {
+  if (TopLevelOfOurs(window)) {
     return true;
   }
   return std::any_of(elements_.begin(), elements_.end(),
@@ -289,15 +331,93 @@ void FormWindow::ShowQuietly(ui::ElementId id) {
 }
 
 void FormWindow::ApplyPointer(ui::PointerShape shape) {
+  if (hosted_) {
+    return;  // the daemon's window keeps the daemon's pointer
+  }
   const Cursor cursor = connection_.PointerCursor(shape);
-  if (cursor == None) {
-    XUndefineCursor(connection_.display(), window_);
-  } else {
-    XDefineCursor(connection_.display(), window_, cursor);
+  std::vector<Window> windows = curtains_;
+  windows.push_back(window_);
+  for (const Window window : windows) {
+    if (cursor == None) {
+      XUndefineCursor(connection_.display(), window);
+    } else {
+      XDefineCursor(connection_.display(), window, cursor);
+    }
   }
 }
 
-void FormWindow::TakeFocus() { focus_given_ = connection_.Activate(window_); }
+void FormWindow::TakeFocus() {
+  if (hosted_) {
+    return;
+  }
+  focus_given_ = connection_.Activate(window_);
+  HoldKeyboard();
+}
+
+void FormWindow::HoldKeyboard() {
+  // A manager's key binding or menu may hold the keyboard for a moment;
+  // the grab is tried again at the next event or tick.
+  if (hosted_ || keyboard_held_ || !focus_given_) {
+    return;
+  }
+  keyboard_held_ = XGrabKeyboard(connection_.display(), window_, True, GrabModeAsync, GrabModeAsync,
+                                 CurrentTime) == GrabSuccess;
+}
+
+void FormWindow::KeepAbove(Window window) {
+  above_ = window;
+  if (above_ != None) {
+    XRaiseWindow(connection_.display(), above_);
+  }
+}
+
+bool FormWindow::TopLevelOfOurs(Window window) const {
+  return window != None &&
+         (window == window_ || window == above_ ||
+          std::find(curtains_.begin(), curtains_.end(), window) != curtains_.end());
+}
+
+void FormWindow::Restack() {
+  // A manager that insists on keeping its own window on top would answer
+  // every raise with another: after a few in one second, it wins.
+  constexpr int kRestacksPerSecond = 10;
+  const std::int64_t second = posix::MonotonicMillis() / 1000;
+  if (second != restack_second_) {
+    restack_second_ = second;
+    restacks_ = 0;
+  }
+  if (++restacks_ > kRestacksPerSecond) {
+    return;
+  }
+  Display* display = connection_.display();
+  for (const Window curtain : curtains_) {
+    XRaiseWindow(display, curtain);
+  }
+  XRaiseWindow(display, window_);
+  if (above_ != None) {
+    XRaiseWindow(display, above_);
+  }
+}
+
+void FormWindow::HandleRootEvent(const XEvent& event) {
+  if (hosted_ || lost_) {
+    return;
+  }
+  // Override-redirect windows (menus, tooltips, a locker started later)
+  // are left where their owners put them; a managed window or a manager's
+  // frame that is mapped, or restacked right above one of the saver's
+  // windows, now covers part of it.
+  bool covers = false;
+  if (event.type == MapNotify) {
+    covers = event.xmap.override_redirect == False && !TopLevelOfOurs(event.xmap.window);
+  } else if (event.type == ConfigureNotify) {
+    covers = event.xconfigure.override_redirect == False &&
+             !TopLevelOfOurs(event.xconfigure.window) && TopLevelOfOurs(event.xconfigure.above);
+  }
+  if (covers) {
+    Restack();
+  }
+}
 
 ui::KeyInput FormWindow::LookUpKey(XKeyEvent& key) {
   ui::KeyInput input;
@@ -343,6 +463,24 @@ void FormWindow::HandleEvent(XEvent& event) {
       // it to nobody.
       if (!focus_given_ && event.xany.window == window_) {
         TakeFocus();
+      }
+      break;
+    case UnmapNotify:
+      // Unmapped by someone else (the program never hides its form): a
+      // saver that cannot be seen could not be dismissed either, so it
+      // shows itself again. The server dropped the grab with the window.
+      if (!hosted_ && event.xunmap.window == window_) {
+        focus_given_ = false;
+        keyboard_held_ = false;
+        XMapRaised(connection_.display(), window_);
+        if (above_ != None) {
+          XRaiseWindow(connection_.display(), above_);
+        }
+      }
+      break;
+    case DestroyNotify:
+      if (event.xdestroywindow.window == window_) {
+        lost_ = true;
       }
       break;
     case FocusIn:

@@ -67,14 +67,15 @@ void DrawText(XftDraw* draw, const XftColor& color, XftFont* font, int left, int
 class MessageBox {
  public:
   MessageBox(Connection& connection, const std::string& prompt, ui::MessageIcon icon,
-             const std::string& title, Window owner, ui::PointerShape pointer_shape)
+             const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape)
       : connection_(connection),
         display_(connection.display()),
         icon_(IconFor(icon)),
         scale_(connection.Dpi() / 96.0),
-        font_(connection.Font(ui::Font{"MS Sans Serif", 8.25F, 400})) {
-    LayOut(prompt);
-    Create(title, owner, pointer_shape);
+        font_(connection.Font(ui::Font{"MS Sans Serif", 8.25F, 400})),
+        take_focus_(place.take_focus) {
+    LayOut(prompt, place.area);
+    Create(title, place, pointer_shape);
   }
   MessageBox(const MessageBox&) = delete;
   MessageBox& operator=(const MessageBox&) = delete;
@@ -87,7 +88,7 @@ class MessageBox {
   }
 
   void Run(const std::function<void(XEvent&)>& others) {
-    bool focus_given = false;
+    bool focus_given = !take_focus_;
     bool closed = false;
     while (!closed) {
       XEvent event;
@@ -112,11 +113,11 @@ class MessageBox {
     return static_cast<int>(std::lround(pixels_at_96_dpi * scale_));
   }
 
-  void LayOut(const std::string& prompt) {
+  void LayOut(const std::string& prompt, const Area& screen) {
     const int margin = Scaled(12);
     icon_size_ = icon_ == Icon::kNone ? 0 : Scaled(32);
     // Very long lines wrap, as they would in a desktop's own message box.
-    const int widest = std::max(Scaled(200), connection_.WidthPixels() * 5 / 8);
+    const int widest = std::max(Scaled(200), screen.width * 5 / 8);
     lines_ = posix::BreakLines(
         rt::FromWindows1252(prompt), widest,
         [this](std::u32string_view run) { return TextWidth(display_, font_, run); });
@@ -139,16 +140,22 @@ class MessageBox {
     button_top_ = height_ - margin - button_height_;
   }
 
-  void Create(const std::string& title, Window owner, ui::PointerShape pointer_shape) {
-    const int left = (connection_.WidthPixels() - width_) / 2;
-    const int top = (connection_.HeightPixels() - height_) / 2;
+  void Create(const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape) {
+    const int left = place.area.x + (place.area.width - width_) / 2;
+    const int top = place.area.y + (place.area.height - height_) / 2;
+    const Window owner = place.owner;
     XSetWindowAttributes attributes{};
     attributes.background_pixel = connection_.Pixel(kFace);
     attributes.event_mask = ExposureMask | KeyPressMask | StructureNotifyMask;
     attributes.cursor = connection_.PointerCursor(pointer_shape);
-    window_ = XCreateWindow(display_, connection_.root(), left, top, static_cast<unsigned>(width_),
+    attributes.override_redirect = place.override_redirect ? True : False;
+    window_ = XCreateWindow(display_, place.parent, left, top, static_cast<unsigned>(width_),
                             static_cast<unsigned>(height_), 0, CopyFromParent, InputOutput,
-                            CopyFromParent, CWBackPixel | CWEventMask | CWCursor, &attributes);
+                            CopyFromParent,
+                            CWBackPixel | CWEventMask | CWCursor | CWOverrideRedirect, &attributes);
+    if (place.created) {
+      place.created(window_);
+    }
     connection_.SetTopLevelHints(window_, title);
     XSizeHints size_hints{};
     size_hints.flags = USPosition | PPosition | PSize | PMinSize | PMaxSize;
@@ -325,6 +332,7 @@ class MessageBox {
   XftDraw* draw_ = nullptr;
   XftDraw* button_draw_ = nullptr;
   Atom delete_window_ = None;
+  bool take_focus_;
   bool pressed_ = false;
   bool inside_ = false;
 };
@@ -332,9 +340,9 @@ class MessageBox {
 }  // namespace
 
 void RunMessageBox(Connection& connection, const std::string& prompt, ui::MessageIcon icon,
-                   const std::string& title, Window owner, ui::PointerShape pointer_shape,
+                   const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape,
                    const std::function<void(XEvent&)>& others) {
-  MessageBox box(connection, prompt, icon, title, owner, pointer_shape);
+  MessageBox box(connection, prompt, icon, title, place, pointer_shape);
   box.Run(others);
 }
 

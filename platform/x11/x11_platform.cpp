@@ -14,10 +14,12 @@
 #include "platform/event_path.h"
 #include "platform/posix/clock.h"
 #include "platform/posix/instance_lock.h"
+#include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "platform/x11/connection.h"
 #include "platform/x11/form_window.h"
 #include "platform/x11/message_box.h"
+#include "platform/x11/stage.h"
 
 namespace sagelight::x11 {
 namespace {
@@ -64,14 +66,15 @@ class X11Platform final : public ui::Platform {
 
   std::string CommandLine() override { return command_line_; }
 
+  // The primary monitor, or the daemon's window that hosts the saver.
   float ScreenWidth() override {
     Connection& connection = RequireConnection();
-    return static_cast<float>(connection.WidthPixels() * connection.TwipsPerPixel());
+    return static_cast<float>(stage_.screen.width * connection.TwipsPerPixel());
   }
 
   float ScreenHeight() override {
     Connection& connection = RequireConnection();
-    return static_cast<float>(connection.HeightPixels() * connection.TwipsPerPixel());
+    return static_cast<float>(stage_.screen.height * connection.TwipsPerPixel());
   }
 
   void ApplyMousePointer(ui::PointerShape shape) override {
@@ -86,9 +89,12 @@ class X11Platform final : public ui::Platform {
 
   ui::Form& ShowForm(const ui::FormDesign& design, ui::FormEvents& events) override {
     Connection& connection = RequireConnection();
+    if (stage_.host_gone) {
+      EndUnreachable();  // the daemon's window went before the saver could draw in it
+    }
     form_ = std::make_unique<FormWindow>(design, connection);
     const double twips = connection.TwipsPerPixel();
-    form_->Create(StartEventPath(*form_, events, twips, twips), pointer_shape_);
+    form_->Create(StartEventPath(*form_, events, twips, twips), pointer_shape_, stage_);
     return *form_;
   }
 
@@ -104,6 +110,7 @@ class X11Platform final : public ui::Platform {
     ui::EventPath& path = *Path();
     while (form_) {
       HandlePending();
+      form_->HoldKeyboard();
       path.RunDueTimers();
       // A tick draws what it changed itself; the loop sleeps until the next
       // tick or a real event.
@@ -126,12 +133,24 @@ class X11Platform final : public ui::Platform {
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
                       const std::string& title) override {
     Connection& connection = RequireConnection();
-    const Window owner = form_ ? form_->window() : None;
+    BoxPlace place;
+    place.area = stage_.screen;
+    place.parent = stage_.host != None ? stage_.host : connection.root();
+    if (form_) {
+      place.owner = form_->window();
+      // Above a form that no manager stacks, the box must not be managed
+      // either, or the manager could put it beneath; inside a daemon's
+      // window the daemon owns the keyboard.
+      place.override_redirect = !form_->Hosted();
+      place.take_focus = !form_->Hosted();
+      place.created = [this](Window box) { form_->KeepAbove(box); };
+    }
     // While the box is open the form's windows still repaint; the event path
     // drops their input.
-    RunMessageBox(connection, prompt, icon, title, owner, pointer_shape_,
+    RunMessageBox(connection, prompt, icon, title, place, pointer_shape_,
                   [this](XEvent& event) { Dispatch(event); });
     if (form_) {
+      form_->KeepAbove(None);
       form_->TakeFocus();
       // Input the form received while the box was open, the box's closing
       // key or click among it, is dropped before the box counts as closed.
@@ -147,9 +166,26 @@ class X11Platform final : public ui::Platform {
     if (XFilterEvent(&event, None) != False) {
       return;  // the input method took it
     }
-    if (form_ && form_->Owns(event.xany.window)) {
-      form_->HandleEvent(event);
+    if (!form_) {
+      return;
     }
+    if (event.xany.window == connection_->root()) {
+      form_->HandleRootEvent(event);
+    } else if (form_->Owns(event.xany.window)) {
+      form_->HandleEvent(event);
+      if (form_->Lost()) {
+        EndUnreachable();
+      }
+    }
+  }
+
+  // Another client destroyed the window the saver shows in: nobody can see
+  // or dismiss it any more, and a saver left running would hold the
+  // single-instance lock for ever. It ends as a program whose last window
+  // has gone: files closed, status 0.
+  [[noreturn]] void EndUnreachable() {
+    rt::CloseAll();
+    EndProgram(0);
   }
 
   void HandlePending() {
@@ -165,6 +201,10 @@ class X11Platform final : public ui::Platform {
     if (!connect_tried_) {
       connect_tried_ = true;
       connection_ = Connection::Open();
+      if (connection_) {
+        // A daemon that hosts screen savers names its window here.
+        stage_ = FindStage(*connection_, std::getenv("XSCREENSAVER_WINDOW"));
+      }
     }
     return connection_.get();
   }
@@ -182,6 +222,7 @@ class X11Platform final : public ui::Platform {
   posix::InstanceLock lock_;
   bool connect_tried_ = false;
   std::unique_ptr<Connection> connection_;
+  Stage stage_;
   std::unique_ptr<FormWindow> form_;
   ui::PointerShape pointer_shape_ = ui::PointerShape::kDefault;
 };
