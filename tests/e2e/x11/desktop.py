@@ -2,6 +2,7 @@
 several monitors, window managers, other clients' windows (built from
 x11_helper.c), and screenshots judged one monitor at a time."""
 
+import functools
 import os
 import shutil
 import select
@@ -78,18 +79,25 @@ class Area:
         return f"{self.width}x{self.height}+{self.x}+{self.y}"
 
 
+def grey_desktop(server):
+    """A desktop that is not black, so that whatever is left uncovered shows."""
+    check(server.run("xsetroot", "-solid", "#505050").returncode == 0, "xsetroot failed")
+
+
 def set_monitors(server, monitors, primary):
     """Replaces the server's monitors with `monitors` (Areas), the first
-    taking the screen's one output; `primary` is an index, or None to mark
-    none."""
+    taking the screen's one output, on a grey desktop; `primary` is an
+    index, or None to mark none."""
+    grey_desktop(server)
     listed = server.run("xrandr", "--listmonitors").stdout.splitlines()[1:]
     for line in listed:
         name = line.split()[1].lstrip("*+")
         server.run("xrandr", "--delmonitor", name)
     for i, area in enumerate(monitors):
         name = ("*" if i == primary else "") + f"M{i}"
-        geometry = f"{area.width}/{area.width // 4}x{area.height}/{area.height // 4}+{area.x}+{area.y}"
-        result = server.run("xrandr", "--setmonitor", name, geometry, "screen" if i == 0 else "none")
+        size = f"{area.width}/{area.width // 4}x{area.height}/{area.height // 4}"
+        output = "screen" if i == 0 else "none"
+        result = server.run("xrandr", "--setmonitor", name, f"{size}+{area.x}+{area.y}", output)
         check(result.returncode == 0, f"xrandr --setmonitor failed: {result.stderr}")
     count = len(server.run("xrandr", "--listmonitors").stdout.splitlines()) - 1
     check(count == len(monitors), f"the server lists {count} monitors")
@@ -198,8 +206,6 @@ class WindowManager:
 
     def __init__(self, server, name):
         command = self.COMMANDS[name]
-        if shutil.which(command[0]) is None or shutil.which(name) is None:
-            raise Skipped(f"{name} is not installed")
         self.home = tempfile.mkdtemp(prefix=f"sagelight-{name}-")
         env = server.env(HOME=self.home, XDG_CONFIG_HOME=os.path.join(self.home, ".config"),
                          XDG_CACHE_HOME=os.path.join(self.home, ".cache"))
@@ -242,41 +248,15 @@ class WindowManager:
         shutil.rmtree(self.home, ignore_errors=True)
 
 
-class Skipped(Exception):
-    pass
-
-
-def run_own_cases(cases, setup=None):
-    """Like harness.run_cases, for cases that take (server, binary, helper)
-    and may be skipped when a window manager is missing; all skipped means
-    the script is skipped."""
-    harness.require_tools()
-    missing = [tool for tool in ("xrandr", "xsetroot", "cc") if shutil.which(tool) is None]
+def run(cases, tools=()):
+    """harness.run_cases for cases that take (server, binary, helper); a
+    script whose tools are missing is skipped."""
+    missing = [tool for tool in ("xrandr", "xsetroot", "cc", *tools) if shutil.which(tool) is None]
     if missing:
         print("skipped: missing " + ", ".join(missing))
         sys.exit(harness.SKIP)
-    binary = sys.argv[1]
     helper = Helper()
-    failures = 0
-    skipped = 0
-    server = harness.XServer()
     try:
-        if setup:
-            setup(server)
-        for name, case in cases:
-            started = time.monotonic()
-            try:
-                case(server, binary, helper)
-                print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
-            except Skipped as reason:
-                skipped += 1
-                print(f"SKIP {name}: {reason}")
-            except Failure as failure:
-                failures += 1
-                print(f"FAIL {name}: {failure}")
+        harness.run_cases([(name, functools.partial(case, helper=helper)) for name, case in cases])
     finally:
-        server.close()
         helper.close()
-    if failures:
-        sys.exit(1)
-    sys.exit(harness.SKIP if skipped == len(cases) else 0)

@@ -5,7 +5,7 @@ that took the whole X screen for its screen could show no saying at all.
 
     test_desktops.py SAGELIGHT [--screenshots FOLDER]"""
 
-from desktop import (Area, keep_screenshot, run_own_cases, set_monitors, use_screen,
+from desktop import (Area, keep_screenshot, run, set_monitors, use_screen,
                      wait_for_panel_in, window_geometry, within)
 from harness import Failure, Saver, check
 
@@ -85,14 +85,9 @@ def none_marked_takes_the_one_at_the_origin(server, binary, helper):
         saver.stop()
 
 
-def grey_desktop(server):
-    # A desktop that is not black, so that a monitor left uncovered shows.
-    check(server.run("xsetroot", "-solid", "#505050").returncode == 0, "xsetroot failed")
-
-
 if __name__ == "__main__":
-    run_own_cases([
+    run([
         ("primary monitor on the left, the shorter one dark", primary_on_the_left),
         ("primary monitor on the right and shorter", primary_on_the_right),
         ("no primary marked: the monitor at the origin", none_marked_takes_the_one_at_the_origin),
-    ], setup=grey_desktop)
+    ])

@@ -7,7 +7,7 @@ by destroying the window.
 import signal
 import subprocess
 
-from desktop import (HOST_BLUE, Area, WithEnvironment, keep_screenshot, run_own_cases,
+from desktop import (HOST_BLUE, Area, WithEnvironment, grey_desktop, keep_screenshot, run,
                      wait_for_panel_in, within)
 from harness import Failure, Saver, check
 
@@ -44,6 +44,7 @@ def drawn_inside(server, saver, host_id):
 
 
 def sigterm_ends_it_quietly(server, binary, helper):
+    grey_desktop(server)
     host = helper.window(server, "host", HOST)
     check(host is not None, "the host window did not show")
     saver = Saver(WithEnvironment(server, XSCREENSAVER_WINDOW=hex(host)), binary)
@@ -57,6 +58,7 @@ def sigterm_ends_it_quietly(server, binary, helper):
 
 
 def a_destroyed_host_ends_it(server, binary, helper):
+    grey_desktop(server)
     host = helper.window(server, "host", HOST)
     check(host is not None, "the host window did not show")
     hosted = WithEnvironment(server, XSCREENSAVER_WINDOW=str(host))
@@ -79,12 +81,8 @@ def a_destroyed_host_ends_it(server, binary, helper):
         helper.close_windows()
 
 
-def grey_desktop(server):
-    check(server.run("xsetroot", "-solid", "#505050").returncode == 0, "xsetroot failed")
-
-
 if __name__ == "__main__":
-    run_own_cases([
+    run([
         ("drawn inside the host window, ended by SIGTERM", sigterm_ends_it_quietly),
         ("a destroyed host window ends the saver", a_destroyed_host_ends_it),
-    ], setup=grey_desktop)
+    ])

@@ -12,7 +12,7 @@ import subprocess
 import tempfile
 import time
 
-from desktop import poll, run_own_cases, viewable
+from desktop import poll, run, viewable
 from harness import Failure, Saver, check
 
 
@@ -127,7 +127,7 @@ def without_home_the_system_names_it(server, binary, helper):
 
 
 if __name__ == "__main__":
-    run_own_cases([
+    run([
         ("a window destroyed by another client ends the saver", a_destroyed_window_ends_the_saver),
         ("an unmapped window shows itself again", an_unmapped_window_shows_again),
         ("the lock holds without a private runtime folder",

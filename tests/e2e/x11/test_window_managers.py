@@ -8,8 +8,8 @@ the keyboard, and stays on top when a new window appears.
 import shutil
 
 import harness
-from desktop import (DOCK_ORANGE, Area, WindowManager, keep_screenshot, poll, run_own_cases,
-                     set_monitors, use_screen, wait_for_panel_in, within)
+from desktop import (DOCK_ORANGE, Area, WindowManager, keep_screenshot, poll, run, set_monitors,
+                     use_screen, wait_for_panel_in, within)
 from harness import Failure, Saver, check, find_panel
 
 use_screen(2400, 768)
@@ -68,7 +68,6 @@ def under(name, with_box=False):
         own = harness.XServer()
         manager = saver = None
         try:
-            own.run("xsetroot", "-solid", "#505050")
             set_monitors(own, [PRIMARY, OTHER], 0)
             manager = WindowManager(own, name)
             manager.show(own, helper, "dock", Area(0, 0, PRIMARY.width, 40))
@@ -109,6 +108,7 @@ def under(name, with_box=False):
 if __name__ == "__main__":
     # The box's place among the windows does not depend on the manager:
     # one of them is enough to show it.
-    run_own_cases([("under openbox, with an error box", under("openbox", with_box=True)),
-                   ("under xfwm4", under("xfwm4")),
-                   ("under icewm", under("icewm"))])
+    run([("under openbox, with an error box", under("openbox", with_box=True)),
+         ("under xfwm4", under("xfwm4")),
+         ("under icewm", under("icewm"))],
+        tools=("openbox", "xfwm4", "icewm", "dbus-run-session"))

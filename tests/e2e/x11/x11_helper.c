@@ -25,15 +25,14 @@ static void set_atoms(Window window, const char* property, const char** names, i
 static _Noreturn void show(int dock, int x, int y, int width, int height) {
   const int screen = DefaultScreen(display);
   XColor colour;
-  XAllocNamedColor(display, DefaultColormap(display, screen), dock ? "#ff8000" : "#203080",
-                   &colour, &colour);
+  XAllocNamedColor(display, DefaultColormap(display, screen), dock ? "#ff8000" : "#203080", &colour,
+                   &colour);
   XSetWindowAttributes attributes;
   attributes.background_pixel = colour.pixel;
   attributes.event_mask = StructureNotifyMask;
-  const Window window =
-      XCreateWindow(display, RootWindow(display, screen), x, y, (unsigned)width, (unsigned)height,
-                    0, CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask,
-                    &attributes);
+  const Window window = XCreateWindow(display, RootWindow(display, screen), x, y, (unsigned)width,
+                                      (unsigned)height, 0, CopyFromParent, InputOutput,
+                                      CopyFromParent, CWBackPixel | CWEventMask, &attributes);
   XSizeHints size = {0};
   size.flags = USPosition | USSize;
   size.x = x;
@@ -55,8 +54,8 @@ static _Noreturn void show(int dock, int x, int y, int width, int height) {
     strut[9] = x + width - 1;
     XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STRUT_PARTIAL", False),
                     XA_CARDINAL, 32, PropModeReplace, (const unsigned char*)strut, 12);
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STRUT", False), XA_CARDINAL,
-                    32, PropModeReplace, (const unsigned char*)strut, 4);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_STRUT", False), XA_CARDINAL, 32,
+                    PropModeReplace, (const unsigned char*)strut, 4);
   }
   XMapWindow(display, window);
   for (;;) {
@@ -85,8 +84,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (argc == 6 && (strcmp(argv[1], "dock") == 0 || strcmp(argv[1], "host") == 0)) {
-    show(strcmp(argv[1], "dock") == 0, atoi(argv[2]), atoi(argv[3]), atoi(argv[4]),
-                atoi(argv[5]));
+    show(strcmp(argv[1], "dock") == 0, atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
   }
   if (argc == 3 && strcmp(argv[1], "destroy") == 0) {
     XSetErrorHandler(on_error);
