@@ -223,7 +223,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "on music.",
     "Someone always props a lost glove on the railing.",
     "Hammocks accept everyone, but getting out of one gracefully is a separate skill.",
-    "Cutting a friend's hair in the kitchen keeps two people still and talking for an hour.",
+    "Cutting a friend's hair on the balcony keeps two people still and talking for an hour.",
     "The window cleaner on the fortieth floor watches a hundred meetings with the sound off.",
     "The waiting-room clock ticks louder with each name called that is not yours.",
     "Balloon sellers cross the park under a bright cloud that tugs in all directions.",
