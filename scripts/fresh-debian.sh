@@ -84,8 +84,8 @@ done
 
 chroot "$root" useradd --create-home --shell /bin/bash newcomer
 git clone --quiet "$repository" "$root/home/newcomer/sagelight"
-chroot "$root" chown -R newcomer:newcomer /home/newcomer/sagelight
 echo "    cloned $(git -C "$root/home/newcomer/sagelight" log -1 --format='%h %s')"
+chroot "$root" chown -R newcomer:newcomer /home/newcomer/sagelight
 
 for command in "$@"; do
   echo "==> In the fresh root: $command"

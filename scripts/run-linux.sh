@@ -16,7 +16,7 @@ install_missing --no-recommends "${packages[@]}"
 
 echo "==> Building sagelight (preset release, folder build/release)"
 cmake --preset release >/dev/null
-cmake --build --preset release --target sagelight -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+cmake --build --preset release -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 saver=build/release/startup/sagelight
 
 if [[ -n "${DISPLAY:-}" ]]; then
