@@ -18,7 +18,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxft-dev libfontconfig-dev fonts-liberation
   xvfb xauth xdotool x11-apps x11-utils imagemagick
-  mingw-w64 wine wine64 wixl man-db
+  mingw-w64 wine wine64 wixl man-db file
 )
 source scripts/install-missing.sh
 install_missing "${packages[@]}"

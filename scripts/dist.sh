@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev
-          fonts-liberation mingw-w64 wixl)
+          fonts-liberation mingw-w64 wixl file)
 source scripts/install-missing.sh
 install_missing --no-recommends "${packages[@]}"
 

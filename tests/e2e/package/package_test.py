@@ -122,7 +122,8 @@ def has_section(binary, prefix):
 
 
 def case_deb():
-    require("dpkg", "dpkg-deb", "dpkg-query", "dpkg-shlibdeps", "readelf")
+    # CPack finds the program's libraries with file and dpkg-shlibdeps.
+    require("dpkg", "dpkg-deb", "dpkg-query", "dpkg-shlibdeps", "file", "readelf")
     version = setting("SAGELIGHT_VERSION")
     with tempfile.TemporaryDirectory(prefix="package-deb-") as scratch:
         made = run([setting("SAGELIGHT_CPACK"), "--config", setting("SAGELIGHT_CPACK_CONFIG"),
