@@ -31,7 +31,8 @@ apt_progress() {
         set_up=$((set_up + 1))
         step=$(((total + 9) / 10))
         if ((set_up >= next_set_up)); then
-          echo "    setting up: $set_up of $total packages (${line#Setting up })"
+          line="${line#Setting up }"
+          echo "    setting up: $set_up of $total packages (${line%% *})"
           next_set_up=$((set_up + (step > 0 ? step : 1)))
         fi
         ;;
