@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Install what is missing (Debian 12), build everything and run every test:
-# the unit tests, the end-to-end tests on a virtual X display, and the
-# Windows build under Wine.
+# the unit tests, the end-to-end tests on a virtual X display, the Windows
+# build under Wine, and the Debian package, the Windows installer and the
+# manual page.
 #   scripts/check.sh             the full build and test run
 #   scripts/check.sh --sanitize  the unit tests under ASan and UBSan
 set -euo pipefail
@@ -19,11 +20,14 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils x11-xkb-utils imagemagick
   openbox icewm xfwm4 xfconf dbus dbus-x11
   libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev sway grim wtype
-  mingw-w64 wine wine64
+  mingw-w64 wine wine64 wixl man-db file
 )
 source scripts/install-missing.sh
 install_missing "${packages[@]}"
 
-cmake --preset "$preset"
-cmake --build --preset "$preset" -j"$(nproc)"
+jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+echo "==> Building (preset $preset, folder build/$preset)"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$jobs"
+echo "==> Running the tests"
 ctest --preset "$preset" -j2

@@ -13,7 +13,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-sagelight="${1:-$here/../../build/default/startup/sagelight}"
+sagelight="${1:-$here/../../build/release/startup/sagelight}"
 seconds="${2:-60}"
 [[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: build it first" >&2; exit 1; }
 for tool in sway swaymsg setpriv Xvfb awk; do

@@ -4,6 +4,9 @@ the screen, and how big the program files are.
 
 Usage: startup_time.py [--scr PATH] [--prefix DIR] [--runs N] [--also PATH...]
 
+The program files default to those scripts/dist.sh builds: the 64-bit twin
+that Wine here can run, and beside it the 32-bit program users install.
+
 The prefix is made first (or reused when --prefix names a ready one) and one
 run warms it up, so the figures leave out Wine's own first start. The quote
 file exists in the measured runs; the first run of all, which seeds it, is
@@ -54,10 +57,13 @@ def main():
     parser.add_argument("--prefix", help="a Wine prefix to make or reuse (default: a new one)")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--also", nargs="*", default=[os.path.join(
-        ROOT, "build", "mingw-i686", "startup", "Sagelight.scr")],
+        ROOT, "build", "dist", "Sagelight.scr")],
         help="more program files whose size to report")
     options = parser.parse_args()
 
+    if not os.path.isfile(options.scr):
+        print("no Sagelight.scr at %s: run scripts/dist.sh first" % options.scr, file=sys.stderr)
+        return 1
     os.environ["SAGELIGHT_SCR"] = os.path.abspath(options.scr)
     for path in [options.scr] + options.also:
         if os.path.isfile(path):

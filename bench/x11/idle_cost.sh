@@ -14,14 +14,15 @@
 # With a third argument, that build runs beside the other two, for a before
 # and after in one run.
 #
-# Needs Xvfb, xwd (x11-apps), ImageMagick and a C compiler.
+# The program defaults to the one scripts/dist.sh builds. Needs Xvfb, xwd
+# (x11-apps), ImageMagick and a C compiler (scripts/check.sh installs them).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
-sagelight="${1:-$here/../../build/default/startup/sagelight}"
+sagelight="${1:-$here/../../build/release/startup/sagelight}"
 seconds="${2:-60}"
 earlier="${3:-}"
-[[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: build it first" >&2; exit 1; }
+[[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: run scripts/dist.sh first" >&2; exit 1; }
 for tool in Xvfb xwd convert cc awk; do
   command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
