@@ -1,0 +1,577 @@
+"""What the end-to-end tests of both builds share: the Linux program on X and
+Sagelight.scr under Wine run on a private X server, are driven with xdotool
+and are judged by what their screen shows. Standard library only.
+
+Timing is judged from observations, never from when the test got round to
+looking: every screenshot is read between two clock readings, so a state it
+shows held at some moment between them, and a change between two
+screenshots happened between the first one's start and the second one's
+end. A test process held up for a while only widens those brackets; a
+bracket too wide to tell a right tick from a wrong one is reported as
+inconclusive, never as a failure.
+"""
+
+import mmap
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+CENTRE = (SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)
+
+# The quote panel in pixels: a frame of 4 around two labels with a bar of 3
+# between them; the labels' places are (left, top, width, height) inside it.
+PANEL_WIDTH, PANEL_HEIGHT = 273, 169
+FRAME, BAR = 4, 3
+SAYING = (4, 4, 265, 145)
+CAPTION = (4, 152, 265, 13)
+PALETTE = ((0, 128, 0), (0, 128, 128), (128, 0, 0), (128, 0, 128), (128, 128, 0),
+           (192, 192, 192), (128, 128, 128))
+BLACK = (0, 0, 0)
+
+RECORD_LENGTH = 200
+SEEDED_SIZE = 431 * RECORD_LENGTH
+# More records than a 16-bit count holds: start-up only counts them, but
+# every tick that shows a saying overflows while it picks one.
+OVERSIZED_SIZE = 32768 * RECORD_LENGTH
+
+# Every fourth pixel of the root window's weave is white: in the frame
+# buffer's four bytes a pixel, a white one, three black ones, a white one.
+WEAVE = b"\xff" * 3 + b"\0" * 13 + b"\xff" * 3
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE
+TOOLS = ("Xvfb", "xdotool", "xprop", "setxkbmap")
+
+
+class Failure(AssertionError):
+    pass
+
+
+class SetupError(Exception):
+    """The machine lacks something the tests need."""
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def require(*tools):
+    missing = [tool for tool in tools if shutil.which(tool) is None]
+    if missing:
+        raise SetupError("missing programs: " + ", ".join(missing))
+
+
+class XServer:
+    """An Xvfb of its own at 1024x768x24 on a display number it picks, so
+    tests run side by side with each other and with anyone else's.
+
+    -noreset: a server that resets when its last client leaves drops a client
+    connecting meanwhile. -retro: the root window shows a weave, so a black
+    screen shows that a window covers it. -fbdir: the server draws into a
+    file in xwd's format, which the tests map and read in a millisecond; a
+    screenshot through a request would take a process and a round trip.
+    -nocursor: the server would draw the pointer into that file too."""
+
+    def __init__(self):
+        self.fbdir = tempfile.mkdtemp(prefix="sagelight-fb-",
+                                      dir="/dev/shm" if os.access("/dev/shm", os.W_OK) else None)
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-retro", "-nocursor", "-noreset", "-nolisten", "tcp",
+             "-fbdir", self.fbdir, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        try:
+            number = b""
+            while not number.endswith(b"\n"):
+                chunk = os.read(read_end, 16)  # the server closes it if it fails
+                if not chunk:
+                    raise SetupError("Xvfb did not start")
+                number += chunk
+        except BaseException:
+            self.close()
+            raise
+        finally:
+            os.close(read_end)
+        self.display = ":" + number.decode().strip()
+        with open(os.path.join(self.fbdir, "Xvfb_screen0"), "rb") as frame:
+            self.frame = mmap.mmap(frame.fileno(), 0, access=mmap.ACCESS_READ)
+        self.layout = FrameLayout(self.frame[:100])
+
+    def env(self, **extra):
+        return dict(os.environ, DISPLAY=self.display, **extra)
+
+    def run(self, *args):
+        return subprocess.run(args, env=self.env(), capture_output=True, text=True, check=False,
+                              timeout=60)
+
+    def xdotool(self, *args):
+        result = self.run("xdotool", *map(str, args))
+        check(result.returncode == 0, f"xdotool {' '.join(map(str, args))}: {result.stderr}")
+        return result.stdout
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def click(self):
+        self.xdotool("click", 1)
+
+    def key(self, *keys):
+        self.xdotool("key", *keys)
+
+    def keyboard_layout(self, layout):
+        result = self.run("setxkbmap", "-display", self.display, layout)
+        check(result.returncode == 0, f"setxkbmap {layout}: {result.stderr}")
+
+    def windows(self, class_name):
+        """Viewable windows whose WM_CLASS name matches, as (id, left, top,
+        width, height)."""
+        ids = self.run("xdotool", "search", "--onlyvisible", "--classname",
+                       f"^{class_name}$").stdout.split()
+        found = []
+        for window in ids:
+            shape = self.run("xdotool", "getwindowgeometry", "--shell", window).stdout
+            values = dict(line.split("=", 1) for line in shape.split())
+            if values:
+                found.append((window, *(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
+        return found
+
+    def screenshot(self):
+        before = time.monotonic()
+        raw = self.frame[self.layout.offset:self.layout.end]
+        return Shot(raw, self.layout, before, time.monotonic())
+
+    def close(self):
+        if self.process.poll() is None:
+            # Terminated, not killed, so it removes its lock file and leaves
+            # no stale display behind.
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        if getattr(self, "frame", None) is not None:
+            self.frame.close()
+            self.frame = None
+        shutil.rmtree(self.fbdir, ignore_errors=True)
+
+
+class FrameLayout:
+    """Where the pixels are in an xwd dump of a 24-bit TrueColor screen."""
+
+    def __init__(self, header):
+        fields = struct.unpack(">25I", header)
+        header_size, _, pixmap_format, _, width, height = fields[:6]
+        byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
+        if (pixmap_format != 2 or bits_per_pixel != 32 or bytes_per_line != 4 * width
+                or fields[14:17] != (0xFF0000, 0xFF00, 0xFF)):
+            raise SetupError(f"unexpected frame buffer format {fields}")
+        check((width, height) == (SCREEN_WIDTH, SCREEN_HEIGHT), f"screen is {width}x{height}")
+        self.offset = header_size + 12 * fields[19]
+        self.end = self.offset + bytes_per_line * height
+        # Offsets of red, green and blue in a pixel's four bytes.
+        self.channels = (2, 1, 0) if byte_order == 0 else (1, 2, 3)
+
+
+class Shot:
+    """The screen as it was at some moment between `before` and `after`."""
+
+    def __init__(self, raw, layout, before, after):
+        self.raw, self.before, self.after = raw, before, after
+        self._channels = layout.channels
+        self._rgb = None
+
+    @property
+    def rgb(self):
+        """Packed red, green, blue bytes, row by row."""
+        if self._rgb is None:
+            rgb = bytearray(len(self.raw) // 4 * 3)
+            for channel, offset in enumerate(self._channels):
+                rgb[channel::3] = self.raw[offset::4]
+            self._rgb = bytes(rgb)
+        return self._rgb
+
+    def pixel(self, x, y):
+        at = 3 * (y * SCREEN_WIDTH + x)
+        return tuple(self.rgb[at:at + 3])
+
+    def row(self, y):
+        return self.rgb[3 * SCREEN_WIDTH * y:3 * SCREEN_WIDTH * (y + 1)]
+
+    def pixels(self, left, top, right, bottom):
+        """The pixels of an area, bounds inclusive."""
+        return [self.pixel(x, y) for y in range(top, bottom + 1) for x in range(left, right + 1)]
+
+    def is_black(self):
+        return not self.raw.strip(b"\0")
+
+    def shows_root(self):
+        """Whether the root window's weave shows: white pixels four apart
+        with black between them, as no text is drawn."""
+        return self.raw.count(WEAVE) > 1000
+
+    def lit_box(self):
+        """(left, top, right, bottom), inclusive, of all that is not black,
+        or None for a black screen."""
+        rows = [y for y in range(SCREEN_HEIGHT) if self.row(y).strip(b"\0")]
+        if not rows:
+            return None
+        left, right = SCREEN_WIDTH, -1
+        for y in rows:
+            row = self.row(y)
+            left = min(left, (len(row) - len(row.lstrip(b"\0"))) // 3)
+            right = max(right, (len(row.rstrip(b"\0")) - 1) // 3)
+        return left, rows[0], right, rows[-1]
+
+    def find_panel(self):
+        """The panel whose frame shows here, or None: its top and bottom rows
+        are runs of exactly 273 pixels of one palette colour."""
+        for colour in PALETTE:
+            run = bytes(colour) * PANEL_WIDTH
+            start = self.rgb.find(run)
+            while start >= 0:
+                if start % 3 == 0:
+                    left, top = start // 3 % SCREEN_WIDTH, start // 3 // SCREEN_WIDTH
+                    bottom = top + PANEL_HEIGHT - 1
+                    if (left + PANEL_WIDTH <= SCREEN_WIDTH and bottom < SCREEN_HEIGHT
+                            and self._runs_exactly(left, top, colour)
+                            and self._runs_exactly(left, bottom, colour)
+                            and (top == 0 or self.pixel(left, top - 1) != colour)):
+                        return Panel(left, top, colour)
+                start = self.rgb.find(run, start + 1)
+        return None
+
+    def _runs_exactly(self, left, y, colour):
+        at = 3 * (y * SCREEN_WIDTH + left)
+        right = left + PANEL_WIDTH
+        return (self.rgb[at:at + 3 * PANEL_WIDTH] == bytes(colour) * PANEL_WIDTH
+                and (left == 0 or self.pixel(left - 1, y) != colour)
+                and (right == SCREEN_WIDTH or self.pixel(right, y) != colour))
+
+    def save_ppm(self, path):
+        with open(path, "wb") as picture:
+            picture.write(b"P6 %d %d 255\n" % (SCREEN_WIDTH, SCREEN_HEIGHT) + self.rgb)
+
+
+class Panel:
+    """The quote panel as it shows on the screen, in pixels."""
+
+    def __init__(self, left, top, colour):
+        self.left, self.top, self.colour = left, top, colour
+        self.right, self.bottom = left + PANEL_WIDTH - 1, top + PANEL_HEIGHT - 1
+        self.saying = self._area(SAYING)
+        self.caption = self._area(CAPTION)
+
+    def _area(self, place):
+        x, y, width, height = place
+        return (self.left + x, self.top + y, self.left + x + width - 1, self.top + y + height - 1)
+
+    def __eq__(self, other):
+        return isinstance(other, Panel) and self.place == other.place
+
+    def __hash__(self):
+        return hash(self.place)
+
+    def __repr__(self):
+        return f"panel at {self.left},{self.top} in {self.colour}"
+
+    @property
+    def place(self):
+        return self.left, self.top, self.colour
+
+    def contains(self, x, y):
+        return self.left <= x <= self.right and self.top <= y <= self.bottom
+
+    def saying_point(self):
+        return self.saying[0] + 56, self.saying[1] + 36
+
+    def caption_point(self):
+        return self.caption[0] + 132, self.caption[1] + 6
+
+    def frame_point(self):
+        return self.left + 1, self.top + 80
+
+    def background_point(self):
+        """A point of the black background well away from the panel."""
+        x = 100 if self.left + PANEL_WIDTH // 2 > SCREEN_WIDTH // 2 else SCREEN_WIDTH - 100
+        y = 100 if self.top + PANEL_HEIGHT // 2 > SCREEN_HEIGHT // 2 else SCREEN_HEIGHT - 100
+        return x, y
+
+
+def is_white(pixel):
+    return min(pixel) >= 176
+
+
+def is_yellow(pixel):
+    red, green, blue = pixel
+    return red >= 128 and green >= 128 and abs(red - green) <= 48 and blue <= 48
+
+
+def check_panel(shot):
+    """The one panel of a screenshot, checked against its design: nothing
+    else lit; a frame of 4 pixels and a bar of 3 in one palette colour; the
+    saying white and the caption yellow, on black. Text colours are judged
+    by the bright pixels of the glyphs: how their edges blend into black
+    depends on the font smoothing."""
+    panel = shot.find_panel()
+    check(panel is not None, f"no panel shows (lit: {shot.lit_box()})")
+    check(shot.lit_box() == (panel.left, panel.top, panel.right, panel.bottom),
+          f"more than the {panel} is lit: {shot.lit_box()}")
+    left, top, right, bottom = panel.left, panel.top, panel.right, panel.bottom
+    bar = top + SAYING[1] + SAYING[3]
+    frame = [(left, top, right, top + FRAME - 1), (left, bottom - FRAME + 1, right, bottom),
+             (left, top, left + FRAME - 1, bottom), (right - FRAME + 1, top, right, bottom),
+             (left, bar, right, bar + BAR - 1)]
+    for area in frame:
+        odd = {p for p in shot.pixels(*area) if p != panel.colour}
+        check(not odd, f"frame area {area} holds other colours: {sorted(odd)[:5]}")
+    saying = shot.pixels(*panel.saying)
+    check(sum(map(is_white, saying)) >= 50, "the saying shows no white text")
+    check(not any(map(is_yellow, saying)), "the saying holds yellow")
+    check(saying.count(BLACK) > len(saying) // 2, "the saying's label is not black")
+    caption = shot.pixels(*panel.caption)
+    check(sum(map(is_yellow, caption)) >= 20, "the caption strip shows no yellow text")
+    check(not any(map(is_white, caption)), "the caption strip holds white")
+    check(caption.count(BLACK) > len(caption) // 2, "the caption strip is not black")
+    return panel
+
+
+# What a screenshot shows, as the timing checks tell it apart.
+ROOT, DARK, LIT = "the bare root window", "a black screen", "something other than a panel"
+
+
+def what_shows(shot):
+    if shot.is_black():
+        return DARK
+    if shot.shows_root():
+        return ROOT
+    return shot.find_panel() or LIT
+
+
+class Moment:
+    """An instant known only to lie between two clock readings."""
+
+    def __init__(self, early, late):
+        self.early, self.late = early, late
+
+    def __repr__(self):
+        return f"[{self.early:.3f}, {self.late:.3f}]"
+
+
+def elapsed(start, end):
+    """Bounds of the time from one Moment to another."""
+    return end.early - start.late, end.late - start.early
+
+
+# A tick of the program may come this late, and its picture reach the screen
+# as late again, on a busy machine; a wrong tick is a whole second off.
+TICK_SLACK = 0.3
+# Brackets wider than this cannot tell a tick from its neighbour.
+WIDEST_BRACKET = 0.35
+
+
+def measure(what, start, end, low, high):
+    """Whether the time from `start` to `end` can lie in [low, high]
+    seconds, and whether it was bracketed narrowly enough to tell."""
+    shortest, longest = elapsed(start, end)
+    print(f"{what}: {shortest:.3f} to {longest:.3f} s (expected {low:g} to {high:g} s)")
+    return longest >= low and shortest <= high, longest - shortest <= WIDEST_BRACKET
+
+
+def judge(what, start, end, low, high):
+    """Fails when the time from `start` to `end` cannot lie in [low, high];
+    True when it was told narrowly, False when the test was held up."""
+    fits, narrow = measure(what, start, end, low, high)
+    shortest, longest = elapsed(start, end)
+    check(fits, f"{what} took {shortest:.2f} to {longest:.2f} s, not {low:g} to {high:g} s")
+    return narrow
+
+
+def wait_for(condition, within, what, saver=None, interval=0.05):
+    """The first true value of `condition()`; fails after `within` seconds
+    or as soon as the saver has ended."""
+    deadline = time.monotonic() + within
+    while True:
+        result = condition()
+        if result:
+            return result
+        if saver is not None and not saver.alive():
+            raise Failure(f"{what}: the saver ended with status {saver.process.returncode}: "
+                          f"{saver.stderr().strip()}")
+        check(time.monotonic() < deadline, f"{what} within {within} s")
+        time.sleep(interval)
+
+
+class Watch:
+    """Screenshots taken back to back, kept as the runs of what they showed:
+    each run is [what, first screenshot, last screenshot]."""
+
+    INTERVAL = 0.01
+
+    def __init__(self, server):
+        self.server = server
+        self.runs = []
+        self._last = None
+
+    def sample(self):
+        shot = self.server.screenshot()
+        if self._last is None or shot.raw != self._last[0].raw:
+            self._last = (shot, what_shows(shot))
+        shows = self._last[1]
+        if self.runs and self.runs[-1][0] == shows:
+            self.runs[-1][2] = shot
+        else:
+            self.runs.append([shows, shot, shot])
+        return shows
+
+    def until(self, condition, within, what, saver=None):
+        """Samples until `condition(what shows)` holds."""
+        return wait_for(lambda: condition(self.sample()), within, what, saver, self.INTERVAL)
+
+    def changes(self):
+        """(what showed, Moment it began) for each change seen, leaving out
+        frames caught half drawn or other passing pictures when `LIT` is not
+        what the caller follows; the first entry has no Moment."""
+        kept = []
+        for shows, first, last in self.runs:
+            if kept and kept[-1][0] == shows:
+                kept[-1][2] = last
+            else:
+                kept.append([shows, first, last])
+        changes = [(kept[0][0], None)]
+        for (_, _, last), (shows, first, _) in zip(kept, kept[1:]):
+            changes.append((shows, Moment(last.before, first.after)))
+        return changes
+
+    def changes_of(self, *shown):
+        """changes() over what shows only those: the others are dropped."""
+        keep = Watch(self.server)
+        keep.runs = [run for run in self.runs if run[0] in shown or isinstance(run[0], Panel)]
+        return keep.changes()
+
+
+class Saver:
+    """One run of the program, with its output kept in files. Subclasses
+    say how to start it."""
+
+    def __init__(self, argv, env, settle):
+        self.settle = settle
+        self.output = tempfile.TemporaryFile()
+        self.errors = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
+                                        stdout=self.output, stderr=self.errors,
+                                        start_new_session=True)
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def wait(self, seconds):
+        """The exit status, or None while it still runs after `seconds`."""
+        try:
+            return self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode("utf-8", "replace")
+
+    def still_running(self, what):
+        """Gives the saver time to handle what was sent; a slow machine can
+        only make this pass, never fail."""
+        status = self.wait(self.settle)
+        check(status is None, f"the saver ended with status {status} after {what}")
+
+    def ends(self, what, status=0, within=20):
+        code = self.wait(within)
+        check(code is not None, f"the saver still runs {within} s after {what}")
+        check(code == status, f"the saver ended with status {code}, not {status}, after {what}")
+
+    def kill(self):
+        if self.alive():
+            os.killpg(self.process.pid, signal.SIGKILL)
+        self.process.wait()
+
+
+class Session:
+    """An X server and the savers started on it for one test case; a
+    backend says how a saver starts and what its platform does on its own."""
+
+    settle = 0.5  # for a sent event to reach the program and be handled
+    records_at_show = False  # a new window gets the pointer's place at once
+    crowd = 16  # how many savers the test starts at once
+
+    def __init__(self):
+        self.server = XServer()
+        self.savers = []
+
+    def launch(self, args):
+        raise NotImplementedError
+
+    @property
+    def quote_file(self):
+        raise NotImplementedError
+
+    def ready(self, saver):
+        """Waits until a covering saver takes keys."""
+
+    def check_box(self, shot, box):
+        """Backend checks of a message box at (left, top, right, bottom)."""
+
+    def start(self, *args):
+        saver = self.launch(args)
+        self.savers.append(saver)
+        return saver
+
+    def start_covering(self, *args):
+        """Starts a saver while watching the screen; returns it and the watch
+        once its window covers the screen and takes keys."""
+        watch = Watch(self.server)
+        check(watch.sample() == ROOT, "the screen is covered before the saver starts")
+        saver = self.start(*args)
+        watch.until(lambda shows: shows != ROOT, 90, "the saver's window covers the screen", saver)
+        self.ready(saver)
+        return saver, watch
+
+    def close(self):
+        for saver in self.savers:
+            saver.kill()
+        self.server.close()
+
+
+def main(cases, make_session, tools=()):
+    """Runs the case named on the command line in a session of its own:
+    exit status 0 when it passes, 1 when it fails, SKIP when the machine
+    cannot run it."""
+    if len(sys.argv) < 2 or sys.argv[1] not in cases:
+        print(f"usage: {sys.argv[0]} {{{','.join(cases)}}} ...", file=sys.stderr)
+        return 2
+    name = sys.argv[1]
+    started = time.monotonic()
+    session = None
+    try:
+        require(*TOOLS, *tools)
+        session = make_session()
+        cases[name](session)
+    except SetupError as error:
+        print(f"skipped: {error}")
+        return SKIP
+    except Failure as failure:
+        print(f"FAIL {name}: {failure}")
+        if session is not None and session.server.frame is not None:
+            picture = os.path.abspath(f"{name}-failure.ppm")
+            session.server.screenshot().save_ppm(picture)
+            print(f"the screen at the failure: {picture}")
+        return 1
+    finally:
+        if session is not None:
+            session.close()
+    print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+    return 0
