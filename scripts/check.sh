@@ -16,7 +16,7 @@ packages=(
   build-essential cmake pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxft-dev libfontconfig-dev fonts-liberation
-  xvfb xauth xdotool x11-apps x11-utils imagemagick
+  xvfb xauth xdotool x11-apps x11-utils x11-xkb-utils imagemagick
   mingw-w64 wine wine64
 )
 source scripts/install-missing.sh

@@ -53,7 +53,7 @@ def watch_cycle(session):
     check_panel(session.server.screenshot())
 
     def hidings():
-        changes = watch.changes_of(ROOT, DARK)
+        changes = watch.changes(ROOT, DARK)
         return sum(1 for (was, _), (now, _) in zip(changes, changes[1:])
                    if is_panel(was) and now == DARK)
 
@@ -62,7 +62,7 @@ def watch_cycle(session):
     saver.ends("a letter key")
     check(saver.stderr() == "", f"the saver reported: {saver.stderr()}")
 
-    changes = watch.changes_of(ROOT, DARK)
+    changes = watch.changes(ROOT, DARK)
     check(changes[0][0] == ROOT, "the screen was covered before the saver started")
     for (was, _), (now, _) in zip(changes, changes[1:]):
         check(not (is_panel(was) and is_panel(now)), f"the {was} changed to a {now} while it showed")
@@ -87,13 +87,19 @@ def tick_error(session):
     os.makedirs(os.path.dirname(session.quote_file), exist_ok=True)
     with open(session.quote_file, "wb") as quotes:
         quotes.truncate(OVERSIZED_SIZE)
-    until_conclusive(lambda: watch_tick_errors(session))
+    try:
+        until_conclusive(lambda: watch_tick_errors(session))
+    finally:
+        remove_quote_file(session)  # a later case may share the folder
 
 
 def watch_tick_errors(session):
     server = session.server
     saver, watch = session.start_covering("/s")
     watch.until(lambda shows: shows == LIT, 5, "a message box shows", saver)
+    # Open for some beats of the timer, so that ticks made up after it would
+    # show.
+    keep_open = for_a_while(4.0)
     watch.until(for_a_while(0.5), 1, "")  # let it paint
     shot = server.screenshot()
     box = shot.lit_box()
@@ -113,6 +119,7 @@ def watch_tick_errors(session):
         return watch.changes()[-1][1]
 
     input_while_open("a letter typed into the box")
+    watch.until(keep_open, 5, "")
     closed = close_box()
     if session.records_at_show:
         recorded = CENTRE

@@ -411,7 +411,7 @@ def wait_for(condition, within, what, saver=None, interval=0.05):
 
 class Watch:
     """Screenshots taken back to back, kept as the runs of what they showed:
-    each run is [what, first screenshot, last screenshot]."""
+    each run is [what, Moment of its first screenshot, Moment of its last]."""
 
     INTERVAL = 0.01
 
@@ -424,37 +424,33 @@ class Watch:
         shot = self.server.screenshot()
         if self._last is None or shot.raw != self._last[0].raw:
             self._last = (shot, what_shows(shot))
-        shows = self._last[1]
+        shows, taken = self._last[1], Moment(shot.before, shot.after)
         if self.runs and self.runs[-1][0] == shows:
-            self.runs[-1][2] = shot
+            self.runs[-1][2] = taken
         else:
-            self.runs.append([shows, shot, shot])
+            self.runs.append([shows, taken, taken])
         return shows
 
     def until(self, condition, within, what, saver=None):
         """Samples until `condition(what shows)` holds."""
         return wait_for(lambda: condition(self.sample()), within, what, saver, self.INTERVAL)
 
-    def changes(self):
-        """(what showed, Moment it began) for each change seen, leaving out
-        frames caught half drawn or other passing pictures when `LIT` is not
-        what the caller follows; the first entry has no Moment."""
+    def changes(self, *followed):
+        """(what showed, Moment it began) for each change seen; the first
+        entry has no Moment. Given what to follow, it leaves out all else but
+        panels, such as frames caught half drawn."""
         kept = []
         for shows, first, last in self.runs:
+            if followed and shows not in followed and not isinstance(shows, Panel):
+                continue
             if kept and kept[-1][0] == shows:
                 kept[-1][2] = last
             else:
                 kept.append([shows, first, last])
         changes = [(kept[0][0], None)]
         for (_, _, last), (shows, first, _) in zip(kept, kept[1:]):
-            changes.append((shows, Moment(last.before, first.after)))
+            changes.append((shows, Moment(last.early, first.late)))
         return changes
-
-    def changes_of(self, *shown):
-        """changes() over what shows only those: the others are dropped."""
-        keep = Watch(self.server)
-        keep.runs = [run for run in self.runs if run[0] in shown or isinstance(run[0], Panel)]
-        return keep.changes()
 
 
 class Saver:
