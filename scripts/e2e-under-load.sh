@@ -60,7 +60,10 @@ for ((run = 1; run <= runs; run++)); do
     outcome=FAILED
     failed=1
   fi
-  echo "== run $run of $runs under load: $outcome in $((SECONDS - begun)) s"
+  # Every case's own output, the timings it judged among them.
+  log="build/ci/e2e-under-load-$run.log"
+  cp build/ci/Testing/Temporary/LastTest.log "$log"
+  echo "== run $run of $runs under load: $outcome in $((SECONDS - begun)) s (all output: $log)"
 done
 echo "== $runs runs under load in $((SECONDS - started)) s: $([[ $failed == 0 ]] && echo all passed || echo some FAILED)"
 exit "$failed"
