@@ -16,18 +16,14 @@ def is_panel(shows):
     return isinstance(shows, Panel)
 
 
-def for_a_while(seconds):
-    end = time.monotonic() + seconds
-    return lambda _: time.monotonic() >= end
-
-
-def until_conclusive(watch_once):
+def until_conclusive(session, watch_once):
     """Runs a timed observation again, with a new start, only when the test
     was held up so long that it could not tell right from wrong."""
     for attempt in range(1, ATTEMPTS + 1):
         if watch_once():
             return
         print(f"attempt {attempt}: the test was held up too long to judge; starting again")
+        session.afresh()
     raise Failure(f"held up in all {ATTEMPTS} attempts: nothing could be judged")
 
 
@@ -41,7 +37,7 @@ def cycle(session):
     quote file: black for the first second, then each saying for 17 s, one
     every 20 s, in the same place and colour while it shows."""
     remove_quote_file(session)
-    until_conclusive(lambda: watch_cycle(session))
+    until_conclusive(session, lambda: watch_cycle(session))
 
 
 def watch_cycle(session):
@@ -49,7 +45,7 @@ def watch_cycle(session):
     check(os.path.getsize(session.quote_file) == SEEDED_SIZE,
           f"the quote file holds {os.path.getsize(session.quote_file)} bytes after the start")
     watch.until(is_panel, 5, "a panel shows", saver)
-    watch.until(for_a_while(1.0), 2, "")
+    watch.follow(1.0)
     check_panel(session.server.screenshot())
 
     def hidings():
@@ -65,7 +61,7 @@ def watch_cycle(session):
     changes = watch.changes(ROOT, DARK)
     check(changes[0][0] == ROOT, "the screen was covered before the saver started")
     for (was, _), (now, _) in zip(changes, changes[1:]):
-        check(not (is_panel(was) and is_panel(now)), f"the {was} changed to a {now} while it showed")
+        check(not (is_panel(was) and is_panel(now)), f"{was} became {now} while it showed")
     covered = changes[1][1]
     shows = [moment for now, moment in changes[1:] if is_panel(now)]
     hides = [moment for (was, _), (now, moment) in zip(changes, changes[1:])
@@ -88,7 +84,7 @@ def tick_error(session):
     with open(session.quote_file, "wb") as quotes:
         quotes.truncate(OVERSIZED_SIZE)
     try:
-        until_conclusive(lambda: watch_tick_errors(session))
+        until_conclusive(session, lambda: watch_tick_errors(session))
     finally:
         remove_quote_file(session)  # a later case may share the folder
 
@@ -99,8 +95,8 @@ def watch_tick_errors(session):
     watch.until(lambda shows: shows == LIT, 5, "a message box shows", saver)
     # Open for some beats of the timer, so that ticks made up after it would
     # show.
-    keep_open = for_a_while(4.0)
-    watch.until(for_a_while(0.5), 1, "")  # let it paint
+    opened = time.monotonic()
+    watch.follow(0.5)  # let it paint
     shot = server.screenshot()
     box = shot.lit_box()
     check(shot.find_panel() is None, "a panel shows beside the box")
@@ -119,7 +115,7 @@ def watch_tick_errors(session):
         return watch.changes()[-1][1]
 
     input_while_open("a letter typed into the box")
-    watch.until(keep_open, 5, "")
+    watch.follow(opened + 4.0 - time.monotonic())
     closed = close_box()
     if session.records_at_show:
         recorded = CENTRE
@@ -149,7 +145,7 @@ def watch_tick_errors(session):
     check(any(fit for fit, _ in fits), "the next box came neither 18 beats after the first "
           "beat past the close nor 19 s after the close: ticks were made up or lost")
     conclusive = [narrow, *(told for _, told in fits)]
-    watch.until(for_a_while(0.5), 1, "")
+    watch.follow(0.5)
     far = (SCREEN_WIDTH - 100, SCREEN_HEIGHT - 100)
     server.move(*far)
     server.move(*recorded)
@@ -195,7 +191,7 @@ def non_latin_key(session):
 def covering_with_panel(session):
     saver, watch = session.start_covering("/s")
     watch.until(is_panel, 5, "a panel shows", saver)
-    watch.until(for_a_while(0.3), 1, "")  # let it paint
+    watch.follow(0.3)  # let it paint
     return saver, check_panel(session.server.screenshot())
 
 

@@ -83,8 +83,9 @@ class XServer:
                                       dir="/dev/shm" if os.access("/dev/shm", os.W_OK) else None)
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-retro", "-nocursor", "-noreset", "-nolisten", "tcp",
-             "-fbdir", self.fbdir, "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+            ["Xvfb", "-displayfd", str(write_end), "-retro", "-nocursor", "-noreset",
+             "-nolisten", "tcp", "-fbdir", self.fbdir,
+             "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         try:
@@ -92,7 +93,7 @@ class XServer:
             while not number.endswith(b"\n"):
                 chunk = os.read(read_end, 16)  # the server closes it if it fails
                 if not chunk:
-                    raise SetupError("Xvfb did not start")
+                    raise Failure("Xvfb did not start")
                 number += chunk
         except BaseException:
             self.close()
@@ -164,7 +165,8 @@ class XServer:
 
 
 class FrameLayout:
-    """Where the pixels are in an xwd dump of a 24-bit TrueColor screen."""
+    """Where the pixels are in an xwd dump of a 24-bit TrueColor screen:
+    four bytes a pixel, the fourth one unused and 0."""
 
     def __init__(self, header):
         fields = struct.unpack(">25I", header)
@@ -176,41 +178,34 @@ class FrameLayout:
         check((width, height) == (SCREEN_WIDTH, SCREEN_HEIGHT), f"screen is {width}x{height}")
         self.offset = header_size + 12 * fields[19]
         self.end = self.offset + bytes_per_line * height
+        self.black = bytes(self.end - self.offset)
         # Offsets of red, green and blue in a pixel's four bytes.
         self.channels = (2, 1, 0) if byte_order == 0 else (1, 2, 3)
 
+    def encode(self, colour):
+        pixel = bytearray(4)
+        for value, offset in zip(colour, self.channels):
+            pixel[offset] = value
+        return bytes(pixel)
+
 
 class Shot:
-    """The screen as it was at some moment between `before` and `after`."""
+    """The screen as it was at some moment between `before` and `after`,
+    in the frame buffer's own pixel format."""
 
     def __init__(self, raw, layout, before, after):
-        self.raw, self.before, self.after = raw, before, after
-        self._channels = layout.channels
-        self._rgb = None
-
-    @property
-    def rgb(self):
-        """Packed red, green, blue bytes, row by row."""
-        if self._rgb is None:
-            rgb = bytearray(len(self.raw) // 4 * 3)
-            for channel, offset in enumerate(self._channels):
-                rgb[channel::3] = self.raw[offset::4]
-            self._rgb = bytes(rgb)
-        return self._rgb
+        self.raw, self.layout, self.before, self.after = raw, layout, before, after
 
     def pixel(self, x, y):
-        at = 3 * (y * SCREEN_WIDTH + x)
-        return tuple(self.rgb[at:at + 3])
-
-    def row(self, y):
-        return self.rgb[3 * SCREEN_WIDTH * y:3 * SCREEN_WIDTH * (y + 1)]
+        at = 4 * (y * SCREEN_WIDTH + x)
+        return tuple(self.raw[at + offset] for offset in self.layout.channels)
 
     def pixels(self, left, top, right, bottom):
         """The pixels of an area, bounds inclusive."""
         return [self.pixel(x, y) for y in range(top, bottom + 1) for x in range(left, right + 1)]
 
     def is_black(self):
-        return not self.raw.strip(b"\0")
+        return self.raw == self.layout.black
 
     def shows_root(self):
         """Whether the root window's weave shows: white pixels four apart
@@ -220,44 +215,45 @@ class Shot:
     def lit_box(self):
         """(left, top, right, bottom), inclusive, of all that is not black,
         or None for a black screen."""
-        rows = [y for y in range(SCREEN_HEIGHT) if self.row(y).strip(b"\0")]
+        stride = 4 * SCREEN_WIDTH
+        lines = [self.raw[y * stride:(y + 1) * stride] for y in range(SCREEN_HEIGHT)]
+        rows = [y for y, line in enumerate(lines) if line.strip(b"\0")]
         if not rows:
             return None
         left, right = SCREEN_WIDTH, -1
         for y in rows:
-            row = self.row(y)
-            left = min(left, (len(row) - len(row.lstrip(b"\0"))) // 3)
-            right = max(right, (len(row.rstrip(b"\0")) - 1) // 3)
+            row = lines[y]
+            left = min(left, (len(row) - len(row.lstrip(b"\0"))) // 4)
+            right = max(right, (len(row.rstrip(b"\0")) - 1) // 4)
         return left, rows[0], right, rows[-1]
 
     def find_panel(self):
-        """The panel whose frame shows here, or None: its top and bottom rows
-        are runs of exactly 273 pixels of one palette colour."""
-        for colour in PALETTE:
-            run = bytes(colour) * PANEL_WIDTH
-            start = self.rgb.find(run)
-            while start >= 0:
-                if start % 3 == 0:
-                    left, top = start // 3 % SCREEN_WIDTH, start // 3 // SCREEN_WIDTH
-                    bottom = top + PANEL_HEIGHT - 1
-                    if (left + PANEL_WIDTH <= SCREEN_WIDTH and bottom < SCREEN_HEIGHT
-                            and self._runs_exactly(left, top, colour)
-                            and self._runs_exactly(left, bottom, colour)
-                            and (top == 0 or self.pixel(left, top - 1) != colour)):
-                        return Panel(left, top, colour)
-                start = self.rgb.find(run, start + 1)
+        """The panel, when its frame is the first thing lit on the screen:
+        its top and bottom rows are runs of exactly 273 pixels of one palette
+        colour."""
+        first = (len(self.raw) - len(self.raw.lstrip(b"\0"))) // 4
+        left, top = first % SCREEN_WIDTH, first // SCREEN_WIDTH
+        colour = self.pixel(left, top) if first < SCREEN_WIDTH * SCREEN_HEIGHT else None
+        if (colour in PALETTE and left + PANEL_WIDTH <= SCREEN_WIDTH
+                and top + PANEL_HEIGHT <= SCREEN_HEIGHT
+                and self._runs_exactly(left, top, colour)
+                and self._runs_exactly(left, top + PANEL_HEIGHT - 1, colour)):
+            return Panel(left, top, colour)
         return None
 
     def _runs_exactly(self, left, y, colour):
-        at = 3 * (y * SCREEN_WIDTH + left)
+        at = 4 * (y * SCREEN_WIDTH + left)
         right = left + PANEL_WIDTH
-        return (self.rgb[at:at + 3 * PANEL_WIDTH] == bytes(colour) * PANEL_WIDTH
+        return (self.raw[at:at + 4 * PANEL_WIDTH] == self.layout.encode(colour) * PANEL_WIDTH
                 and (left == 0 or self.pixel(left - 1, y) != colour)
                 and (right == SCREEN_WIDTH or self.pixel(right, y) != colour))
 
     def save_ppm(self, path):
+        rgb = bytearray(len(self.raw) // 4 * 3)
+        for channel, offset in enumerate(self.layout.channels):
+            rgb[channel::3] = self.raw[offset::4]
         with open(path, "wb") as picture:
-            picture.write(b"P6 %d %d 255\n" % (SCREEN_WIDTH, SCREEN_HEIGHT) + self.rgb)
+            picture.write(b"P6 %d %d 255\n" % (SCREEN_WIDTH, SCREEN_HEIGHT) + rgb)
 
 
 class Panel:
@@ -350,9 +346,10 @@ ROOT, DARK, LIT = "the bare root window", "a black screen", "something other tha
 def what_shows(shot):
     if shot.is_black():
         return DARK
-    if shot.shows_root():
-        return ROOT
-    return shot.find_panel() or LIT
+    panel = shot.find_panel()
+    if panel:
+        return panel
+    return ROOT if shot.shows_root() else LIT
 
 
 class Moment:
@@ -371,10 +368,11 @@ def elapsed(start, end):
 
 
 # A tick of the program may come this late, and its picture reach the screen
-# as late again, on a busy machine; a wrong tick is a whole second off.
-TICK_SLACK = 0.3
-# Brackets wider than this cannot tell a tick from its neighbour.
-WIDEST_BRACKET = 0.35
+# as late again, on a busy machine.
+TICK_SLACK = 0.25
+# A wrong tick is a whole second off, late by as much as a right one: a
+# bracket narrower than 1 - 2 x TICK_SLACK still tells the two apart.
+WIDEST_BRACKET = 0.45
 
 
 def measure(what, start, end, low, high):
@@ -405,7 +403,7 @@ def wait_for(condition, within, what, saver=None, interval=0.05):
         if saver is not None and not saver.alive():
             raise Failure(f"{what}: the saver ended with status {saver.process.returncode}: "
                           f"{saver.stderr().strip()}")
-        check(time.monotonic() < deadline, f"{what} within {within} s")
+        check(time.monotonic() < deadline, f"{what}: not so after {within} s")
         time.sleep(interval)
 
 
@@ -434,6 +432,11 @@ class Watch:
     def until(self, condition, within, what, saver=None):
         """Samples until `condition(what shows)` holds."""
         return wait_for(lambda: condition(self.sample()), within, what, saver, self.INTERVAL)
+
+    def follow(self, seconds):
+        """Samples for that long."""
+        end = time.monotonic() + seconds
+        self.until(lambda _: time.monotonic() >= end, seconds + 1, "")
 
     def changes(self, *followed):
         """(what showed, Moment it began) for each change seen; the first
@@ -520,6 +523,10 @@ class Session:
 
     def check_box(self, shot, box):
         """Backend checks of a message box at (left, top, right, bottom)."""
+
+    def afresh(self):
+        """Back to how the case began, the pointer at the centre."""
+        self.server.move(*CENTRE)
 
     def start(self, *args):
         saver = self.launch(args)
