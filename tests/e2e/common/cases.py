@@ -16,6 +16,16 @@ def is_panel(shows):
     return isinstance(shows, Panel)
 
 
+def into(changes, was, now):
+    """The Moments of the changes from what `was` tells to what `now` tells
+    (each a predicate or what shows)."""
+    def matches(shows, what):
+        return what(shows) if callable(what) else shows == what
+
+    return [moment for (before, _), (after, moment) in zip(changes, changes[1:])
+            if matches(before, was) and matches(after, now)]
+
+
 def until_conclusive(session, watch_once):
     """Runs a timed observation again, with a new start, only when the test
     was held up so long that it could not tell right from wrong."""
@@ -48,12 +58,8 @@ def watch_cycle(session):
     watch.follow(1.0)
     check_panel(session.server.screenshot())
 
-    def hidings():
-        changes = watch.changes(ROOT, DARK)
-        return sum(1 for (was, _), (now, _) in zip(changes, changes[1:])
-                   if is_panel(was) and now == DARK)
-
-    watch.until(lambda _: hidings() >= 2, 45, "the second saying hides", saver)
+    watch.until(lambda _: len(into(watch.changes(ROOT, DARK), is_panel, DARK)) >= 2, 45,
+                "the second saying hides", saver)
     session.server.key("q")
     saver.ends("a letter key")
     check(saver.stderr() == "", f"the saver reported: {saver.stderr()}")
@@ -64,8 +70,7 @@ def watch_cycle(session):
         check(not (is_panel(was) and is_panel(now)), f"{was} became {now} while it showed")
     covered = changes[1][1]
     shows = [moment for now, moment in changes[1:] if is_panel(now)]
-    hides = [moment for (was, _), (now, moment) in zip(changes, changes[1:])
-             if is_panel(was) and now == DARK]
+    hides = into(changes, is_panel, DARK)
     first = judge("from the covered screen to the first saying", covered, shows[0], 0.4,
                   1 + TICK_SLACK)
     showing = [judge(f"saying {i + 1} showing", shows[i], hides[i], 17 - TICK_SLACK,
@@ -92,7 +97,11 @@ def tick_error(session):
 def watch_tick_errors(session):
     server = session.server
     saver, watch = session.start_covering("/s")
-    watch.until(lambda shows: shows == LIT, 5, "a message box shows", saver)
+
+    def boxes():
+        return into(watch.changes(), DARK, LIT)
+
+    watch.until(lambda _: boxes(), 5, "a message box shows", saver)
     # Open for some beats of the timer, so that ticks made up after it would
     # show.
     opened = time.monotonic()
@@ -124,13 +133,10 @@ def watch_tick_errors(session):
         server.move(*recorded)
         saver.still_running("the first pointer event, which only records")
 
-    watch.until(lambda shows: shows == LIT, 25, "the next tick 1 shows a box", saver)
-    changes = watch.changes()
-    boxes = [moment for (was, _), (now, moment) in zip(changes, changes[1:])
-             if was == DARK and now == LIT]
-    first, second = boxes
-    narrow = judge("from the covered screen to the first box", changes[1][1], first, 0.4,
-                   1 + TICK_SLACK)
+    watch.until(lambda _: len(boxes()) >= 2, 25, "the next tick 1 shows a box", saver)
+    first, second = boxes()[:2]
+    narrow = judge("from the covered screen to the first box", watch.changes()[1][1], first,
+                   0.4, 1 + TICK_SLACK)
     # The tick pending when the box closed comes at once, and the next tick
     # 1 is the 19th after it: 19 s after the close when the timer starts its
     # beat anew there, 18 beats after the first beat past the close when it

@@ -528,8 +528,8 @@ class Session:
         """Back to how the case began, the pointer at the centre."""
         self.server.move(*CENTRE)
 
-    def start(self, *args):
-        saver = self.launch(args)
+    def start(self, *args, **options):
+        saver = self.launch(args, **options)
         self.savers.append(saver)
         return saver
 

@@ -73,9 +73,9 @@ class X11Session(e2e.Session):
 def no_display(session):
     """Without a display a start without "/s" still seeds the quote file and
     ends; with "/s" the program reports the missing display and fails."""
-    session.launch((), display=False).ends("a start without /s and without a display")
+    session.start(display=False).ends("a start without /s and without a display")
     check(os.path.getsize(session.quote_file) == SEEDED_SIZE, "the quote file was not seeded")
-    saver = session.launch(("/s",), display=False)
+    saver = session.start("/s", display=False)
     saver.ends("a start with /s but without a display", status=1)
     report = saver.stderr().strip().splitlines()
     check(len(report) == 1 and "run-time error" in report[0], f"unexpected report {report}")
