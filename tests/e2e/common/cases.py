@@ -201,17 +201,22 @@ def covering_with_panel(session):
     return saver, check_panel(session.server.screenshot())
 
 
+def record_pointer(session, saver, panel):
+    """Where the saver has recorded the pointer: the window's first pointer
+    event records it, wherever it lies."""
+    if session.records_at_show:
+        saver.still_running("showing the window under a still pointer")
+        return CENTRE
+    session.server.move(*panel.background_point())
+    saver.still_running("the first pointer event, which only records")
+    return panel.background_point()
+
+
 def pointer(session):
     """The first pointer event only records where the pointer is; a move of
     one pixel over the background from there ends the saver."""
     saver, panel = covering_with_panel(session)
-    if session.records_at_show:
-        recorded = CENTRE
-        saver.still_running("showing the window under a still pointer")
-    else:
-        recorded = panel.background_point()
-        session.server.move(*recorded)
-        saver.still_running("the first pointer event, which only records")
+    recorded = record_pointer(session, saver, panel)
     x, y = recorded
     if panel.contains(x, y):
         # The panel came up under the pointer: leave it for the background.
@@ -224,12 +229,12 @@ def pointer(session):
 
 
 def panel_clicks(session):
-    """The pointer over the panel reaches nothing, clicks on the background,
-    the frame and the caption strip end nothing, and keys still reach the
-    window after them."""
+    """Once a pointer position is recorded, the pointer over the panel
+    reaches nothing, clicks on the background, the frame and the caption
+    strip end nothing, and keys still reach the window after them."""
     saver, panel = covering_with_panel(session)
     server = session.server
-    if not panel.contains(*CENTRE):
+    if not panel.contains(*record_pointer(session, saver, panel)):
         server.click()
         saver.still_running("a click on the background")
     server.move(*panel.frame_point())
