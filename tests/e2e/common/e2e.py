@@ -11,6 +11,7 @@ bracket too wide to tell a right tick from a wrong one is reported as
 inconclusive, never as a failure.
 """
 
+import ctypes
 import mmap
 import os
 import shutil
@@ -67,6 +68,12 @@ def require(*tools):
         raise SetupError("missing programs: " + ", ".join(missing))
 
 
+def _end_with_parent():
+    """A server outlives nothing of ours: not even a test killed for taking
+    too long. (Linux's PR_SET_PDEATHSIG.)"""
+    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)
+
+
 class XServer:
     """An Xvfb of its own at 1024x768x24 on a display number it picks, so
     tests run side by side with each other and with anyone else's.
@@ -86,7 +93,8 @@ class XServer:
             ["Xvfb", "-displayfd", str(write_end), "-retro", "-nocursor", "-noreset",
              "-nolisten", "tcp", "-fbdir", self.fbdir,
              "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=_end_with_parent)
         os.close(write_end)
         try:
             number = b""
