@@ -7,9 +7,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
-#include "platform/quote_path.h"
+#include "platform/headless/headless.h"
+#include "platform/runtime.h"
 #include "quotes/quote_file.h"
 
 namespace {
@@ -22,12 +24,13 @@ class Drive {
   Drive() {
     root_ = fs::temp_directory_path() / ("sagelight-bench-" + std::to_string(getpid()));
     fs::create_directories(root_ / "windows" / "system");
-    sagelight::rt::SetDriveRoot(root_.string());
+    runtime_ = std::make_unique<sagelight::rt::Runtime>(
+        platform_, sagelight::rt::RuntimeOptions{root_.string()});
   }
   Drive(const Drive&) = delete;
   Drive& operator=(const Drive&) = delete;
   ~Drive() {
-    sagelight::rt::SetDriveRoot("");
+    runtime_.reset();
     fs::remove_all(root_);
   }
   [[nodiscard]] fs::path QuoteFile() const {
@@ -36,6 +39,8 @@ class Drive {
 
  private:
   fs::path root_;
+  sagelight::headless::HeadlessPlatform platform_{sagelight::headless::Options{}};
+  std::unique_ptr<sagelight::rt::Runtime> runtime_;
 };
 
 void BM_SeedFreshFile(benchmark::State& state) {

@@ -1,13 +1,13 @@
 #include "errors/error_class.h"
 
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
-#include "platform/ui.h"
 
 namespace sagelight {
 
 void cErrorClass::ShowIt() {
   const std::string message = "An error has occured: \r\n" + strError() + ".";
-  (void)ui::Current().MsgBox(message, ui::kMsgBoxInformation | ui::kMsgBoxOkOnly, std::string());
+  (void)rt::MsgBox(message, rt::kMsgBoxInformation | rt::kMsgBoxOkOnly, std::string());
 }
 
 void cErrorClass::LetProperty(std::string_view name, const std::string& value) {

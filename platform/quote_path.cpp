@@ -1,14 +1,17 @@
 #include "platform/quote_path.h"
 
-#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
-#include <utility>
+
+#include "platform/runtime.h"
+#include "platform/runtime_error.h"
+#ifndef _WIN32
+#include "platform/posix/xdg.h"
+#endif
 
 namespace sagelight::rt {
 namespace {
-
-std::string g_drive_root;
 
 // "c:\a\b" -> "a/b" relative to the drive's root.
 std::string RelativeToDrive(std::string_view windows_path) {
@@ -28,37 +31,34 @@ std::string RelativeToDrive(std::string_view windows_path) {
 }
 
 #ifndef _WIN32
-std::filesystem::path DefaultDriveRoot() {
-  std::filesystem::path data;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
-    data = xdg;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    data = std::filesystem::path(home) / ".local" / "share";
-  } else {
-    data = std::filesystem::temp_directory_path();
+// Without a home there is no drive c:, and a path on it is not found,
+// rather than landing in a folder that other users share.
+std::optional<std::filesystem::path> DefaultDriveRoot() {
+  std::optional<std::filesystem::path> data = posix::DataHome();
+  if (!data) {
+    return std::nullopt;
   }
-  return data / "sagelight" / "drive_c";
+  std::filesystem::path drive = *data / "sagelight" / "drive_c";
+  std::error_code ignored;  // a failure shows up as the open's own error
+  std::filesystem::create_directories(drive / "windows" / "system", ignored);
+  return drive;
 }
 #endif
 
 }  // namespace
 
-void SetDriveRoot(std::string root) { g_drive_root = std::move(root); }
-
 std::string MapPath(std::string_view windows_path) {
-  if (!g_drive_root.empty()) {
-    return g_drive_root + "/" + RelativeToDrive(windows_path);
+  if (const std::string& root = Runtime::Current().DriveRoot(); !root.empty()) {
+    return root + "/" + RelativeToDrive(windows_path);
   }
 #ifdef _WIN32
   return std::string(windows_path);
 #else
-  static const std::filesystem::path root = [] {
-    std::filesystem::path drive = DefaultDriveRoot();
-    std::error_code ignored;  // a failure shows up as the open's own error
-    std::filesystem::create_directories(drive / "windows" / "system", ignored);
-    return drive;
-  }();
-  return (root / RelativeToDrive(windows_path)).string();
+  static const std::optional<std::filesystem::path> root = DefaultDriveRoot();
+  if (!root) {
+    Raise(kErrPathNotFound);
+  }
+  return (*root / RelativeToDrive(windows_path)).string();
 #endif
 }
 

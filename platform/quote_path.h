@@ -12,8 +12,4 @@ namespace sagelight::rt {
 // Windows has its system folder. Later removal of that folder is not undone.
 std::string MapPath(std::string_view windows_path);
 
-// Let drive c: be another folder (tests use a temporary one). Nothing is
-// created under it. An empty root restores the platform's own mapping.
-void SetDriveRoot(std::string root);
-
 }  // namespace sagelight::rt

@@ -3,23 +3,20 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
-#include <utility>
+
+#include "platform/runtime.h"
 
 namespace sagelight::rt {
 namespace {
 
-std::uint64_t g_state = 0x853c49e6748fea9bULL;
-
-std::deque<float>& Queued() {
-  static std::deque<float> queued;
-  return queued;
-}
+std::uint64_t& State() { return Runtime::Current().Random().state; }
 
 // splitmix64: a cheap generator whose every output is a strong mix of the
 // whole state, so a state that differs in one bit gives unrelated numbers.
 std::uint64_t Next() {
-  g_state += 0x9e3779b97f4a7c15ULL;
-  std::uint64_t z = g_state;
+  std::uint64_t& state = State();
+  state += 0x9e3779b97f4a7c15ULL;
+  std::uint64_t z = state;
   z = (z ^ (z >> 30U)) * 0xbf58476d1ce4e5b9ULL;
   z = (z ^ (z >> 27U)) * 0x94d049bb133111ebULL;
   return z ^ (z >> 31U);
@@ -30,24 +27,18 @@ std::uint64_t Next() {
 void Randomize() {
   const auto ticks = static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
-  g_state ^= ticks * 0xd1342543de82ef95ULL;
+  State() ^= ticks * 0xd1342543de82ef95ULL;
   (void)Next();
 }
 
 float NextRandom() {
-  if (std::deque<float>& queue = Queued(); !queue.empty()) {
+  if (std::deque<float>& queue = Runtime::Current().Random().scripted; !queue.empty()) {
     const float queued = queue.front();
     queue.pop_front();
     return queued;
   }
   constexpr float kScale = 1.0F / 16777216.0F;  // 2^-24
   return static_cast<float>(Next() >> 40U) * kScale;
-}
-
-void SeedRandom(unsigned long long seed) { g_state = seed; }
-
-void QueueRandomNumbers(std::vector<float> numbers) {
-  Queued().assign(std::make_move_iterator(numbers.begin()), std::make_move_iterator(numbers.end()));
 }
 
 }  // namespace sagelight::rt

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/runtime.h"
+
 namespace sagelight::rt {
 
 // Files opened for random access with fixed-length records, addressed by
 // small file numbers as the program's logic expects.
-
-inline constexpr std::int16_t kMaxFileNumber = 255;
 
 // The lowest file number not in use; error 67 when all are taken.
 std::int16_t FreeFile();
@@ -37,5 +37,10 @@ void CloseAll() noexcept;
 
 // How many files are open now.
 int OpenFileCount() noexcept;
+
+// The run-time error for a failure of the system's file calls, by its errno
+// code: the nearest in meaning, "Device I/O error" for the unexpected.
+// Errors of an open file carry its path (RuntimeError::File).
+std::int32_t ErrorFromErrno(int error);
 
 }  // namespace sagelight::rt

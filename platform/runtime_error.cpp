@@ -33,6 +33,8 @@ std::string DescribeError(std::int32_t number) {
       return "Disk full";
     case kErrTooManyFiles:
       return "Too many files";
+    case kErrDeviceUnavailable:
+      return "Device unavailable";
     case kErrPermissionDenied:
       return "Permission denied";
     case kErrPathFileAccess:
@@ -47,5 +49,11 @@ std::string DescribeError(std::int32_t number) {
 }
 
 void Raise(std::int32_t number) { throw RuntimeError(number); }
+
+void RaiseForFile(std::int32_t number, std::string file) {
+  RuntimeError error(number);
+  error.SetFile(std::move(file));
+  throw error;
+}
 
 }  // namespace sagelight::rt

@@ -2,7 +2,10 @@
 
 #include <cstdint>
 #include <exception>
+#include <new>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace sagelight::rt {
 
@@ -19,6 +22,7 @@ enum ErrorNumber : std::int32_t {
   kErrBadRecordNumber = 63,
   kErrDiskFull = 61,
   kErrTooManyFiles = 67,
+  kErrDeviceUnavailable = 68,
   kErrPermissionDenied = 70,
   kErrPathFileAccess = 75,
   kErrPathNotFound = 76,
@@ -37,14 +41,40 @@ class RuntimeError : public std::exception {
   [[nodiscard]] const std::string& Description() const noexcept { return description_; }
   [[nodiscard]] const char* what() const noexcept override { return description_.c_str(); }
 
+  // The file that an error of a file operation concerns, as this machine
+  // names it; empty for other errors. It stays out of the description,
+  // which handlers show as it stands.
+  [[nodiscard]] const std::string& File() const noexcept { return file_; }
+  void SetFile(std::string file) { file_ = std::move(file); }
+
  private:
   std::int32_t number_;
   std::string description_;
+  std::string file_;
 };
 
 // The standard description of an error number ("Overflow", "Disk full", ...).
 std::string DescribeError(std::int32_t number);
 
 [[noreturn]] void Raise(std::int32_t number);
+[[noreturn]] void RaiseForFile(std::int32_t number, std::string file);
+
+// Runs `body` under an error handler: a run-time error raised in it or in
+// what it calls, memory running out included, ends it and goes to `handler`.
+// An error raised by the handler itself is not caught here.
+template <typename Body, typename Handler>
+void OnError(const Body& body, const Handler& handler) {
+  std::optional<RuntimeError> caught;
+  try {
+    body();
+  } catch (const RuntimeError& error) {
+    caught = error;
+  } catch (const std::bad_alloc&) {
+    caught = RuntimeError(kErrOutOfMemory);
+  }
+  if (caught) {
+    handler(*caught);
+  }
+}
 
 }  // namespace sagelight::rt

@@ -4,9 +4,19 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/event_path.h"
 #include "platform/runtime_error.h"
 
 namespace sagelight::ui {
+
+const Font& FormDesign::FontOf(ElementId id) const {
+  for (std::optional<ElementId> at = id; at; at = elements.at(*at).parent) {
+    if (elements[*at].font) {
+      return *elements[*at].font;
+    }
+  }
+  return font;
+}
 
 Form::Form(FormDesign design) : design_(std::move(design)) {
   state_.reserve(design_.elements.size());
@@ -22,15 +32,6 @@ Form::Form(FormDesign design) : design_(std::move(design)) {
     state.caption = element.caption;
     state_.push_back(std::move(state));
   }
-}
-
-std::optional<ElementId> Form::Find(const std::string& name) const {
-  for (ElementId id = 0; id < design_.elements.size(); ++id) {
-    if (design_.elements[id].name == name) {
-      return id;
-    }
-  }
-  return std::nullopt;
 }
 
 void Form::SetVisible(ElementId id, bool visible) {
@@ -57,6 +58,9 @@ void Form::SetCaption(ElementId id, const std::string& caption) {
 
 void Form::SetEnabled(ElementId id, bool enabled) {
   state_.at(id).enabled = enabled;
+  if (path_ != nullptr) {
+    path_->EnabledChanged(id);
+  }
   Changed(id, Property::kEnabled);
 }
 
@@ -114,65 +118,68 @@ std::optional<ElementId> Form::HitTest(float x, float y) const {
   return hit;
 }
 
+Platform::Platform() = default;
+
+Platform::~Platform() = default;
+
 void Platform::EndProgram(int exit_status) {
   EndProcess(exit_status);
   std::abort();  // a backend whose end returned: never carry on past an end
 }
 
-namespace {
-Platform* g_platform = nullptr;
-std::int16_t g_mouse_pointer = kPointerDefault;
-}  // namespace
+void Platform::MsgBox(const std::string& prompt, MessageIcon icon, const std::string& title) {
+  // The gate closes even when the box fails to show.
+  class Gate {
+   public:
+    explicit Gate(EventPath* path) : path_(path) {
+      if (path_ != nullptr) {
+        path_->BoxOpened();
+      }
+    }
+    Gate(const Gate&) = delete;
+    Gate& operator=(const Gate&) = delete;
+    ~Gate() {
+      if (path_ != nullptr) {
+        path_->BoxClosed();
+      }
+    }
 
-void Install(Platform* platform) { g_platform = platform; }
-
-Platform* Installed() { return g_platform; }
-
-Platform& Current() {
-  if (g_platform == nullptr) {
-    rt::Raise(rt::kErrInvalidCall);
-  }
-  return *g_platform;
+   private:
+    EventPath* path_;
+  };
+  const Gate gate(path_.get());
+  ShowMessageBox(prompt, icon, title);
 }
 
-void SetMousePointer(std::int16_t shape) {
-  g_mouse_pointer = shape;
-  if (g_platform != nullptr) {
-    g_platform->ApplyMousePointer(shape);
-  }
+EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips_per_pixel_x,
+                                    double twips_per_pixel_y) {
+  path_ = std::make_unique<EventPath>(*this, form, events, twips_per_pixel_x, twips_per_pixel_y);
+  return *path_;
 }
 
-std::int16_t MousePointer() { return g_mouse_pointer; }
+void Platform::StopEventPath() { path_.reset(); }
 
-void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description) {
+void ReportUntrappedError(Platform& platform, const rt::RuntimeError& error) {
+  // A file error names the file as this machine knows it (not the
+  // program's c:\ path), or users could not find what to repair.
+  const std::int32_t number = error.Number();
+  const std::string& file = error.File();
+  const std::string text =
+      file.empty() ? error.Description() : error.Description() + " (" + file + ")";
   // fputs rather than fprintf: the Windows build would carry a whole
   // printf implementation for this one line.
   const std::string line =
-      "Sagelight: run-time error " + std::to_string(number) + ": " + description + "\n";
+      "Sagelight: run-time error " + std::to_string(number) + ": " + text + "\n";
   std::fputs(line.c_str(), stderr);
   std::fflush(stderr);
   if (platform.CanShowMessages()) {
-    const std::string prompt =
-        "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + description;
+    const std::string prompt = "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + text;
     try {
-      platform.MsgBox(prompt, kMsgBoxOkOnly | kMsgBoxCritical, "Sagelight");
+      platform.MsgBox(prompt, MessageIcon::kCritical, "Sagelight");
     } catch (const rt::RuntimeError&) {
       // The line on standard error already carries the report.
     }
   }
-}
-
-int RunProgram(Platform& platform, void (*main)()) {
-  Install(&platform);
-  try {
-    (void)platform.PrevInstance();
-    main();
-    platform.RunEventLoop();
-  } catch (const rt::RuntimeError& error) {
-    ReportUntrappedError(platform, error.Number(), error.Description());
-    return 1;
-  }
-  return 0;
 }
 
 }  // namespace sagelight::ui

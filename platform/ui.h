@@ -2,17 +2,59 @@
 
 // The seam between the program's logic and the window system. The logic
 // builds against these types only; each executable installs one backend
-// (X11, Win32, or the headless one that the tests drive).
+// (X11, Win32, or the headless one that the tests drive). Backends only
+// translate native events into the inputs of the event path (event_path.h),
+// which applies every rule of what an event means once, for all of them.
 
+#include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+namespace sagelight::rt {
+class RuntimeError;
+}  // namespace sagelight::rt
+
 namespace sagelight::ui {
 
-using Color = std::uint32_t;  // 0x00BBGGRR
+class EventPath;
+
+// A colour: red, green and blue, 8 bits each.
+class Color {
+ public:
+  constexpr Color() = default;
+  constexpr Color(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+      : red_(red), green_(green), blue_(blue) {}
+  // From the program's colour value, 0x00BBGGRR.
+  static constexpr Color FromBgr(std::uint32_t value) {
+    return {static_cast<std::uint8_t>(value & 0xFFU),
+            static_cast<std::uint8_t>((value >> 8) & 0xFFU),
+            static_cast<std::uint8_t>((value >> 16) & 0xFFU)};
+  }
+  [[nodiscard]] constexpr std::uint32_t Bgr() const {
+    return static_cast<std::uint32_t>(red_) | (static_cast<std::uint32_t>(green_) << 8) |
+           (static_cast<std::uint32_t>(blue_) << 16);
+  }
+  [[nodiscard]] constexpr std::uint8_t Red() const { return red_; }
+  [[nodiscard]] constexpr std::uint8_t Green() const { return green_; }
+  [[nodiscard]] constexpr std::uint8_t Blue() const { return blue_; }
+  constexpr auto operator<=>(const Color&) const = default;
+
+ private:
+  std::uint8_t red_ = 0;
+  std::uint8_t green_ = 0;
+  std::uint8_t blue_ = 0;
+};
+
+// The pointer's shape over the program's windows.
+enum class PointerShape { kDefault, kHourglass };
+
+// A message box's icon; every box has one OK button.
+enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
+
 using ElementId = std::size_t;
 
 struct Font {
@@ -38,17 +80,14 @@ struct ElementDesign {
   int top = 0;
   int width = 0;
   int height = 0;
-  Color back_color = 0;
-  Color fore_color = 0;
+  Color back_color;
+  Color fore_color;
   bool opaque = true;
-  bool border = false;
   std::optional<Font> font;  // none: the face of its surroundings
   Alignment alignment = Alignment::kLeft;
   std::string caption;
   bool visible = true;
   bool enabled = true;
-  bool tab_stop = false;
-  int tab_index = 0;
   int interval_ms = 0;  // timers only
   bool has_click_handler = false;
 };
@@ -56,25 +95,27 @@ struct ElementDesign {
 // A whole form as data, in the manner of a form file. Elements are listed in
 // creation order; an ElementId is an index into `elements`.
 struct FormDesign {
-  std::string name;
   std::string caption;
   bool border = false;
   bool maximized = true;
-  bool key_preview = false;
-  Color back_color = 0;
+  Color back_color;
   Font font;
   int left = 0;  // the restored place and size, in twips; unseen when maximized
   int top = 0;
   int width = 0;
   int height = 0;
   std::vector<ElementDesign> elements;
+
+  // The font an element writes in: its own, else its nearest container's,
+  // else the form's.
+  [[nodiscard]] const Font& FontOf(ElementId id) const;
 };
 
-// The handlers of a shown form. Backends call them after their own
-// hit-testing: OnMouseMove only for the pointer over the form's own area
-// (never over a visible element), OnClick only for an element whose design
-// has a click handler, OnKeyPress only for a key that produces a character
-// while the form holds the focus.
+// The handlers of a shown form. Only the event path calls them, after it has
+// applied the rules: OnMouseMove only for the pointer over the form's own
+// area (never over a showing element), OnClick only for a press and release
+// of the left button on one element that has a click handler and is enabled
+// and showing, OnKeyPress only for a key that produces a character.
 class FormEvents {
  public:
   FormEvents() = default;
@@ -103,7 +144,6 @@ class Form {
   virtual ~Form() = default;
 
   [[nodiscard]] const FormDesign& Design() const { return design_; }
-  [[nodiscard]] std::optional<ElementId> Find(const std::string& name) const;
 
   void SetVisible(ElementId id, bool visible);
   [[nodiscard]] bool Visible(ElementId id) const { return state_.at(id).visible; }
@@ -128,6 +168,9 @@ class Form {
   // any; timers are never hit.
   [[nodiscard]] std::optional<ElementId> HitTest(float x, float y) const;
 
+  // The event path of this form learns of timers started and stopped.
+  void AttachPath(EventPath* path) { path_ = path; }
+
  protected:
   virtual void Changed(ElementId /*id*/, Property /*what*/) {}
 
@@ -135,7 +178,7 @@ class Form {
   struct ElementState {
     bool visible = true;
     bool enabled = true;
-    Color back_color = 0;
+    Color back_color;
     float left = 0;
     float top = 0;
     float width = 0;
@@ -144,25 +187,16 @@ class Form {
   };
   FormDesign design_;
   std::vector<ElementState> state_;
+  EventPath* path_ = nullptr;
 };
-
-// Message box values.
-inline constexpr int kMsgBoxOkOnly = 0;
-inline constexpr int kMsgBoxCritical = 16;
-inline constexpr int kMsgBoxInformation = 64;
-inline constexpr int kMsgBoxResultOk = 1;
-
-// Mouse pointer shapes of the screen.
-inline constexpr std::int16_t kPointerDefault = 0;
-inline constexpr std::int16_t kPointerHourglass = 11;
 
 // One backend: the screen, the forms, the process. Only one is installed.
 class Platform {
  public:
-  Platform() = default;
+  Platform();
   Platform(const Platform&) = delete;
   Platform& operator=(const Platform&) = delete;
-  virtual ~Platform() = default;
+  virtual ~Platform();
 
   // True while another instance of this program runs. Decided once, when
   // the runtime starts, before the program's own code.
@@ -170,24 +204,30 @@ class Platform {
   // The command line's argument text, without the program's name.
   virtual std::string CommandLine() = 0;
 
-  // The whole screen's size in twips.
+  // The screen's size in twips.
   virtual float ScreenWidth() = 0;
   virtual float ScreenHeight() = 0;
   // Show the pointer shape over the program's windows.
-  virtual void ApplyMousePointer(std::int16_t shape) = 0;
+  virtual void ApplyMousePointer(PointerShape shape) = 0;
 
   // Create the form as designed and show it non-modally, maximized, as the
-  // active window; its timers start now. Returns its live state.
+  // active window; its timers start now. Returns its live state. A backend
+  // creates its windows and hands them to StartEventPath().
   virtual Form& ShowForm(const FormDesign& design, FormEvents& events) = 0;
 
-  // A modal message box; returns the button pressed. No event of a form
-  // runs while it is open.
-  virtual int MsgBox(const std::string& prompt, int buttons, const std::string& title) = 0;
+  // A modal message box with an OK button. No event of a form runs while it
+  // is open: input is dropped, and a timer that falls due meanwhile ticks
+  // once when it has closed.
+  void MsgBox(const std::string& prompt, MessageIcon icon, const std::string& title);
   // Whether a message box can be shown at all (a display exists).
   virtual bool CanShowMessages() = 0;
 
   // Dispatch events while a form is open; returns when none is.
   virtual void RunEventLoop() = 0;
+
+  // The backend's monotonic clock in milliseconds, which the form's timers
+  // run on.
+  [[nodiscard]] virtual std::int64_t NowMillis() = 0;
 
   // End the process at once, from inside the call: no further handler,
   // unload code or destructor of the program runs. Closing files is the
@@ -195,27 +235,33 @@ class Platform {
   [[noreturn]] void EndProgram(int exit_status);
 
  protected:
+  // The backend's own box; it returns when the user has closed it.
+  virtual void ShowMessageBox(const std::string& prompt, MessageIcon icon,
+                              const std::string& title) = 0;
   // The backend's way of ending; it must not return.
   virtual void EndProcess(int exit_status) = 0;
+
+  // Called by ShowForm once the backend's form exists: from now on its
+  // events go through the returned path. Twips per pixel come from the
+  // display's resolution.
+  EventPath& StartEventPath(Form& form, FormEvents& events, double twips_per_pixel_x,
+                            double twips_per_pixel_y);
+  // The shown form's event path; nullptr before ShowForm.
+  [[nodiscard]] EventPath* Path() const { return path_.get(); }
+  // Ends the event path before the backend's form goes (the path refers to
+  // the form).
+  void StopEventPath();
+
+ private:
+  std::unique_ptr<EventPath> path_;
 };
 
-// The installed backend. Installing nullptr removes it.
-void Install(Platform* platform);
-[[nodiscard]] Platform* Installed();
-// The installed backend, or the error "Invalid procedure call" when none is.
+// The backend of the running program; the error "Invalid procedure call"
+// when no program runs.
 Platform& Current();
 
-// The screen's mouse pointer, kept by the runtime and shown by the backend.
-void SetMousePointer(std::int16_t shape);
-[[nodiscard]] std::int16_t MousePointer();
-
-// The runtime's start: the previous-instance test, then `main`, then the
-// event loop while a form is open. An error that no handler traps is
-// reported (a message box where a display exists, and one line on standard
-// error) and ends the program with exit status 1. Returns the exit status.
-int RunProgram(Platform& platform, void (*main)());
-
-// Report an error that no handler trapped, as RunProgram does.
-void ReportUntrappedError(Platform& platform, std::int32_t number, const std::string& description);
+// Report an error that no handler trapped: one line on standard error, and
+// a message box where a display exists.
+void ReportUntrappedError(Platform& platform, const rt::RuntimeError& error);
 
 }  // namespace sagelight::ui

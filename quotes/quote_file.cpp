@@ -4,8 +4,8 @@
 #include "platform/quote_path.h"
 #include "platform/random.h"
 #include "platform/record_file.h"
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
-#include "platform/ui.h"
 #include "quotes/collection.h"
 
 namespace sagelight {
@@ -21,19 +21,18 @@ class OpenQuoteFile {
   OpenQuoteFile() : number_(rt::FreeFile()) {
     rt::OpenRandom(number_, rt::MapPath(kQuoteFileName), kRecordLength);
     open_ = true;
-    records_ = rt::RoundToInt32(static_cast<double>(rt::FileLength(number_)) / 200.0);
+    // A constructor that throws never reaches the destructor: a length that
+    // cannot be counted (a file of 2 GiB or more) closes the file here.
+    try {
+      records_ = rt::RoundToInt32(static_cast<double>(rt::FileLength(number_)) / 200.0);
+    } catch (...) {
+      CloseQuietly();
+      throw;
+    }
   }
   OpenQuoteFile(const OpenQuoteFile&) = delete;
   OpenQuoteFile& operator=(const OpenQuoteFile&) = delete;
-  ~OpenQuoteFile() {
-    if (open_) {
-      try {
-        rt::Close(number_);
-      } catch (const rt::RuntimeError&) {
-        // Already failing: the first error is the one to report.
-      }
-    }
-  }
+  ~OpenQuoteFile() { CloseQuietly(); }
 
   [[nodiscard]] std::int16_t Number() const { return number_; }
   [[nodiscard]] std::int32_t Records() const { return records_; }
@@ -43,6 +42,17 @@ class OpenQuoteFile {
   }
 
  private:
+  void CloseQuietly() noexcept {
+    if (open_) {
+      open_ = false;
+      try {
+        rt::Close(number_);
+      } catch (const rt::RuntimeError&) {
+        // Already failing: the first error is the one to report.
+      }
+    }
+  }
+
   std::int16_t number_;
   bool open_ = false;
   std::int32_t records_ = 0;
@@ -60,12 +70,12 @@ cQuoteFile::cQuoteFile() {
 }
 
 void cQuoteFile::InitQuoteFile() {
-  ui::SetMousePointer(ui::kPointerHourglass);
+  rt::SetMousePointer(rt::kMousePointerHourglass);
   for (const std::string_view entry : kCollection) {
     const std::string text(entry);
     InsertQuote(text);
   }
-  ui::SetMousePointer(ui::kPointerDefault);
+  rt::SetMousePointer(rt::kMousePointerDefault);
 }
 
 void cQuoteFile::InsertQuote(const std::string& text) {

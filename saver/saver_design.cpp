@@ -5,12 +5,10 @@ namespace {
 
 ui::FormDesign MakeDesign() {
   ui::FormDesign form;
-  form.name = "frmSaver";
   form.caption = "";
   form.border = false;
   form.maximized = true;
-  form.key_preview = false;
-  form.back_color = 0x000000;
+  form.back_color = ui::Color(0, 0, 0);
   form.font = ui::Font{"Arial", 8.25F, 400};
   form.left = 780;
   form.top = 1950;
@@ -24,12 +22,9 @@ ui::FormDesign MakeDesign() {
   pic.top = 1020;
   pic.width = 4095;
   pic.height = 2535;
-  pic.back_color = 0x808000;  // cyan: replaced before the panel is first shown
-  pic.border = false;
+  pic.back_color = ui::Color(0, 128, 128);  // cyan: replaced before the panel is first shown
   pic.font = ui::Font{"MS Sans Serif", 8.25F, 400};
   pic.visible = false;
-  pic.tab_stop = true;
-  pic.tab_index = 0;
 
   ui::ElementDesign label2;
   label2.name = "Label2";
@@ -39,11 +34,10 @@ ui::FormDesign MakeDesign() {
   label2.top = 2280;
   label2.width = 3975;
   label2.height = 195;
-  label2.back_color = 0x000000;
-  label2.fore_color = 0x00FFFF;  // yellow
+  label2.back_color = ui::Color(0, 0, 0);
+  label2.fore_color = ui::Color(255, 255, 0);
   label2.alignment = ui::Alignment::kCenter;
   label2.caption = kCaptionLine;
-  label2.tab_index = 2;
 
   ui::ElementDesign label1;
   label1.name = "Label1";
@@ -53,12 +47,11 @@ ui::FormDesign MakeDesign() {
   label1.top = 60;
   label1.width = 3975;
   label1.height = 2175;
-  label1.back_color = 0x000000;
-  label1.fore_color = 0xFFFFFF;
+  label1.back_color = ui::Color(0, 0, 0);
+  label1.fore_color = ui::Color(255, 255, 255);
   label1.font = ui::Font{"Arial", 11.25F, 400};
   label1.alignment = ui::Alignment::kLeft;
   label1.caption = "xxx";
-  label1.tab_index = 1;
   label1.has_click_handler = true;
 
   ui::ElementDesign timer1;

@@ -1,16 +1,17 @@
 #include "saver/saver_form.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "platform/convert.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
 #include "platform/text.h"
 #include "quotes/quote_file.h"
-#include "startup/module1.h"
 
 namespace sagelight {
 
@@ -35,35 +36,44 @@ std::int16_t RecordablePosition(float position) {
 
 }  // namespace
 
-void frmSaver::Show() {
+void frmSaver::Show(const SaverModule& module) {
   if (!g_instance) {
-    g_instance = std::make_unique<frmSaver>();
+    g_instance = std::make_unique<frmSaver>(module);
+    rt::Runtime::Current().AtEnd([] {
+      g_instance.reset();
+      intTick = 0;
+    });
   }
   g_instance->form_ = &ui::Current().ShowForm(SaverDesign(), *g_instance);
 }
 
 frmSaver* frmSaver::Instance() { return g_instance.get(); }
 
-void frmSaver::Discard() { g_instance.reset(); }
+[[noreturn]] void SaverModule::EndSaver() const {
+  end_saver();
+  std::abort();  // the start-up module's end never returns
+}
 
 void frmSaver::Timer1_Timer() {
-  try {
-    intTick = rt::AddInt16(intTick, 1);
-    if (intTick == 1) {
-      DoTrick();
-    }
-    if (intTick == 18) {
-      pic.Visible(false);
-    }
-    if (intTick == 20) {
-      intTick = 0;
-    }
-  } catch (const rt::RuntimeError& error) {
-    // Anything that goes wrong in a tick is shown and the cycle goes on; an
-    // error while reporting is not ours to catch.
-    Module1::objError->LetProperty("strError", "frmSaver.Timer1_Error: " + error.Description());
-    Module1::objError->CallMethod("ShowIt");
-  }
+  // Anything that goes wrong in a tick is shown and the cycle goes on; an
+  // error while reporting is not ours to catch.
+  rt::OnError(
+      [this] {
+        intTick = rt::AddInt16(intTick, 1);
+        if (intTick == kShowTick) {
+          DoTrick();
+        }
+        if (intTick == kHideTick) {
+          pic.Visible(false);
+        }
+        if (intTick == kCycleTicks) {
+          intTick = 0;
+        }
+      },
+      [this](const rt::RuntimeError& error) {
+        Module1.objError->LetProperty("strError", "frmSaver.Timer1_Error: " + error.Description());
+        Module1.objError->CallMethod("ShowIt");
+      });
 }
 
 void frmSaver::DoTrick() {
@@ -81,7 +91,7 @@ void frmSaver::DoTrick() {
   const std::int16_t Y =                              // NOLINT
       rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * dH + 1.0);
 
-  Label1.Caption("Sagelight\r\n\r\n" + rt::Trim(Module1::objQuotes->GetQuote()));
+  Label1.Caption("Sagelight\r\n\r\n" + rt::Trim(Module1.objQuotes->GetQuote()));
 
   const std::int16_t colour = rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * 7.0 + 2.0);
   pic.BackColor(rt::PaletteColor(colour));
@@ -91,7 +101,7 @@ void frmSaver::DoTrick() {
 
 void frmSaver::Form_KeyPress(std::int16_t& /*KeyAscii*/) {
   Timer1.Enabled(false);
-  Module1::EndSaver();
+  Module1.EndSaver();
 }
 
 void frmSaver::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, float X, float Y) {
@@ -99,7 +109,7 @@ void frmSaver::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, f
   const float dY = rt::RoundToSingle(std::fabs(static_cast<double>(Y) - intLastY));  // NOLINT
   if ((dX > 3.0F || dY > 3.0F) && intLastX >= 1 && intLastY >= 1) {
     Timer1.Enabled(false);
-    Module1::EndSaver();
+    Module1.EndSaver();
   }
   intLastX = RecordablePosition(X);
   intLastY = RecordablePosition(Y);
@@ -107,7 +117,7 @@ void frmSaver::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, f
 
 void frmSaver::Label1_Click() {
   Timer1.Enabled(false);
-  Module1::EndSaver();
+  Module1.EndSaver();
 }
 
 void frmSaver::OnTimer(ui::ElementId timer) {

@@ -5,22 +5,29 @@
 #include "platform/controls.h"
 #include "platform/ui.h"
 #include "saver/saver_design.h"
+#include "saver/saver_module.h"
 
 namespace sagelight {
 
 // The display cycle's tick counter: 0 to 20, process-wide.
 extern std::int16_t intTick;  // NOLINT(readability-identifier-naming)
 
+// The ticks of one display cycle at which something happens.
+inline constexpr std::int16_t kShowTick = 1;     // a new saying shows
+inline constexpr std::int16_t kHideTick = 18;    // the panel hides
+inline constexpr std::int16_t kCycleTicks = 20;  // the count starts again
+
 // The saver window: its display cycle and the three ways the user ends it.
 // NOLINTBEGIN(readability-identifier-naming)
 class frmSaver : public ui::FormEvents {
  public:
-  // Create the one instance and show it non-modally.
-  static void Show();
+  explicit frmSaver(const SaverModule& module) : Module1(module) {}
+
+  // Create the one instance and show it non-modally. It lasts as long as
+  // the process.
+  static void Show(const SaverModule& module);
   // The shown instance, or nullptr before Show().
   static frmSaver* Instance();
-  // Forget the instance (a new process in the tests).
-  static void Discard();
 
   void Timer1_Timer();
   void DoTrick();
@@ -42,6 +49,7 @@ class frmSaver : public ui::FormEvents {
   void OnKeyPress(std::int16_t& key_ascii) override;
   void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
 
+  const SaverModule& Module1;
   ui::Form* form_ = nullptr;
   std::int16_t intLastX = 0;
   std::int16_t intLastY = 0;

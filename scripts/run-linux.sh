@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev
+packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
           fonts-liberation libgtest-dev libbenchmark-dev)
 if [[ -z "${DISPLAY:-}" ]]; then
   packages+=(xvfb x11-apps imagemagick)

@@ -2,6 +2,7 @@
 
 #include "errors/error_class.h"
 #include "platform/record_file.h"
+#include "platform/runtime.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 #include "saver/saver_form.h"
@@ -16,10 +17,16 @@ void Main() {
   if (app.PrevInstance()) {
     app.EndProgram(0);
   }
+  // The shared objects last as long as the process.
+  rt::Runtime::Current().AtEnd([] {
+    objQuotes.reset();
+    objError.reset();
+  });
   objError = std::make_unique<cErrorClass>();
   objQuotes = std::make_unique<cQuoteFile>();
   if (rt::InStr(app.CommandLine(), "/s") > 0) {
-    frmSaver::Show();
+    static const SaverModule kModule{objError, objQuotes, &EndSaver};
+    frmSaver::Show(kModule);
   }
 }
 
@@ -28,15 +35,6 @@ void EndSaver() {
   objError.reset();
   rt::CloseAll();
   ui::Current().EndProgram(0);
-}
-
-void ResetProcessState() {
-  objQuotes.reset();
-  objError.reset();
-  frmSaver::Discard();
-  intTick = 0;
-  rt::CloseAll();
-  ui::SetMousePointer(ui::kPointerDefault);
 }
 
 }  // namespace sagelight::Module1

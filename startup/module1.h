@@ -21,8 +21,4 @@ void Main();  // NOLINT(readability-identifier-naming)
 // inside the call.
 [[noreturn]] void EndSaver();  // NOLINT(readability-identifier-naming)
 
-// Forget everything a run left behind, as a new process would start (tests
-// run many programs in one process).
-void ResetProcessState();
-
 }  // namespace sagelight::Module1

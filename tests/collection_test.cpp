@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,16 +39,27 @@ std::vector<std::string_view> Words(std::string_view text) {
   return words;
 }
 
-// The first four words, lower-cased, used to spot two sayings that open alike.
-std::string Opening(std::string_view text) {
-  const std::vector<std::string_view> words = Words(text);
-  std::string opening;
-  for (std::size_t i = 0; i < 4 && i < words.size(); ++i) {
-    if (i > 0) opening += ' ';
-    for (char c : words[i])
-      opening += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+// The words lower-cased and stripped of punctuation, so that "Sea's" and
+// "seas," compare equal when two sayings are checked for shared wording.
+std::vector<std::string> PlainWords(std::string_view text) {
+  std::vector<std::string> plain;
+  for (std::string_view word : Words(text)) {
+    std::string letters;
+    for (char c : word) {
+      if (IsLetter(c)) letters += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (!letters.empty()) plain.push_back(letters);
   }
-  return opening;
+  return plain;
+}
+
+std::string Join(const std::vector<std::string>& words, std::size_t first, std::size_t count) {
+  std::string joined;
+  for (std::size_t i = first; i < first + count && i < words.size(); ++i) {
+    if (i > first) joined += ' ';
+    joined += words[i];
+  }
+  return joined;
 }
 
 TEST(CollectionTest, SizeAndRepeats) {
@@ -135,6 +147,7 @@ TEST(CollectionTest, WordsSentencesAndOpenings) {
   std::size_t single_sentence = 0;
   std::vector<std::size_t> multi_sentence;
   std::map<std::string, std::size_t> openings;
+  std::map<std::string, std::vector<std::size_t>> short_openings;
   for (std::size_t n = 1; n <= kCollection.size(); ++n) {
     const std::string_view text = Entry(n);
     ASSERT_FALSE(text.empty()) << "entry " << n;
@@ -161,16 +174,43 @@ TEST(CollectionTest, WordsSentencesAndOpenings) {
     }
 
     if (n != kRepeatCopy) {
-      const auto [it, inserted] = openings.emplace(Opening(text), n);
+      const std::vector<std::string> plain = PlainWords(text);
+      const auto [it, inserted] = openings.emplace(Join(plain, 0, 4), n);
       EXPECT_TRUE(inserted) << "entry " << n << " opens with the same four words as entry "
                             << it->second << ": \"" << it->first << "\"";
+      short_openings[Join(plain, 0, 3)].push_back(n);
     }
+  }
+  // A reader scrolling through the sayings notices a stock opening long before
+  // a repeated one; a few sayings may share three words, not a crowd of them.
+  for (const auto& [opening, numbers] : short_openings) {
+    EXPECT_LE(numbers.size(), std::size_t{4}) << numbers.size() << " entries open with \""
+                                              << opening << "\", first entry " << numbers.front();
   }
   EXPECT_EQ(single_sentence, std::size_t{416});
   EXPECT_EQ(multi_sentence.size(), std::size_t{15});
   for (std::size_t n : {kLongA, kLongB}) {
     EXPECT_NE(std::find(multi_sentence.begin(), multi_sentence.end(), n), multi_sentence.end())
         << "entry " << n << " should hold more than one sentence";
+  }
+}
+
+// Six words in a row shared by two sayings mean one idea told twice or a
+// stock phrase; only the deliberate repeat may share its wording.
+TEST(CollectionTest, NoSharedRunOfWords) {
+  constexpr std::size_t kRun = 6;
+  std::map<std::string, std::size_t> first_holder;
+  for (std::size_t n = 1; n <= kCollection.size(); ++n) {
+    if (n == kRepeatCopy) continue;
+    const std::vector<std::string> plain = PlainWords(Entry(n));
+    std::set<std::string> own;
+    for (std::size_t i = 0; i + kRun <= plain.size(); ++i) {
+      const std::string run = Join(plain, i, kRun);
+      if (!own.insert(run).second) continue;  // a saying may echo itself
+      const auto [it, inserted] = first_holder.emplace(run, n);
+      EXPECT_TRUE(inserted) << "entries " << it->second << " and " << n << " share \"" << run
+                            << "\"";
+    }
   }
 }
 

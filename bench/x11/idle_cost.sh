@@ -9,7 +9,10 @@
 # screen (the servers start with a white root window, so black means the
 # program's window is up and painted). Run by hand:
 #
-#   bench/x11/idle_cost.sh [path/to/sagelight] [seconds]
+#   bench/x11/idle_cost.sh [path/to/sagelight] [seconds] [path/to/an/earlier/sagelight]
+#
+# With a third argument, that build runs beside the other two, for a before
+# and after in one run.
 #
 # Needs Xvfb, xwd (x11-apps), ImageMagick and a C compiler.
 set -euo pipefail
@@ -17,6 +20,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 sagelight="${1:-$here/../../build/default/startup/sagelight}"
 seconds="${2:-60}"
+earlier="${3:-}"
 [[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: build it first" >&2; exit 1; }
 for tool in Xvfb xwd convert cc awk; do
   command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
@@ -91,12 +95,19 @@ measure() {
     >"$work/$name.result"
 }
 
-echo "measuring for $seconds s, both programs side by side..."
+echo "measuring for $seconds s, the programs side by side..."
+pids=()
 measure sagelight "$sagelight" /s &
-first=$!
+pids+=($!)
+if [[ -n "$earlier" ]]; then
+  measure earlier "$earlier" /s &
+  pids+=($!)
+fi
 measure min_window "$work/bin/min_window" &
-second=$!
-wait "$first" "$second"
+pids+=($!)
+wait "${pids[@]}"
 printf '%-12s %12s %14s %12s %18s %12s\n' program "CPU ms/min" "CPU ms start" "wakeups/min" \
   "exec to black (s)" "peak RSS"
-cat "$work/sagelight.result" "$work/min_window.result"
+cat "$work/sagelight.result"
+[[ -z "$earlier" ]] || cat "$work/earlier.result"
+cat "$work/min_window.result"

@@ -1,39 +1,37 @@
 #include "platform/headless/headless.h"
 
-#include <algorithm>
 #include <utility>
 
-#include "platform/runtime_error.h"
+#include "platform/runtime.h"
 
 namespace sagelight::headless {
 
-class HeadlessPlatform::HeadlessForm : public ui::Form {
+// Counts the ticks that reach the program, and passes everything on.
+class HeadlessPlatform::CountingEvents : public ui::FormEvents {
  public:
-  HeadlessForm(const ui::FormDesign& design, HeadlessPlatform& owner)
-      : ui::Form(design), owner_(owner) {}
-
- protected:
-  void Changed(ui::ElementId id, ui::Property what) override {
-    if (what == ui::Property::kEnabled) {
-      owner_.timers_->Update(id, ui::TimerSchedule::Millis(owner_.now_ms_));
-    }
+  CountingEvents(ui::FormEvents& program, int& ticks) : program_(program), ticks_(ticks) {}
+  void OnTimer(ui::ElementId timer) override {
+    ++ticks_;
+    program_.OnTimer(timer);
+  }
+  void OnClick(ui::ElementId element) override { program_.OnClick(element); }
+  void OnKeyPress(std::int16_t& key_ascii) override { program_.OnKeyPress(key_ascii); }
+  void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override {
+    program_.OnMouseMove(button, shift, x, y);
   }
 
  private:
-  HeadlessPlatform& owner_;
+  ui::FormEvents& program_;
+  int& ticks_;
 };
 
 HeadlessPlatform::HeadlessPlatform(Options options) : options_(std::move(options)) {}
 
-HeadlessPlatform::~HeadlessPlatform() {
-  if (ui::Installed() == this) {
-    ui::Install(nullptr);
-  }
-}
+HeadlessPlatform::~HeadlessPlatform() = default;
 
 std::optional<int> HeadlessPlatform::Start(void (*main)()) {
   try {
-    const int status = ui::RunProgram(*this, main);
+    const int status = rt::Runtime::Current().Run(main);
     if (status != 0 || !form_) {
       exit_status_ = status;
     }
@@ -44,109 +42,102 @@ std::optional<int> HeadlessPlatform::Start(void (*main)()) {
 }
 
 float HeadlessPlatform::ScreenWidth() {
-  return static_cast<float>(options_.screen_width_px) *
-         static_cast<float>(options_.twips_per_pixel);
+  if (screen_hook_) {
+    screen_hook_();
+  }
+  return static_cast<float>(options_.screen_width_px * options_.twips_per_pixel);
 }
 
 float HeadlessPlatform::ScreenHeight() {
-  return static_cast<float>(options_.screen_height_px) *
-         static_cast<float>(options_.twips_per_pixel);
+  return static_cast<float>(options_.screen_height_px * options_.twips_per_pixel);
+}
+
+void HeadlessPlatform::ApplyMousePointer(ui::PointerShape shape) {
+  pointer_shapes_.push_back(shape);
+  if (pointer_hook_) {
+    pointer_hook_(shape);
+  }
 }
 
 ui::Form& HeadlessPlatform::ShowForm(const ui::FormDesign& design, ui::FormEvents& events) {
-  form_ = std::make_unique<HeadlessForm>(design, *this);
-  events_ = &events;
-  timers_ = std::make_unique<ui::TimerSchedule>(*form_, ui::TimerSchedule::Millis(now_ms_));
+  form_ = std::make_unique<ui::Form>(design);
+  counting_ = std::make_unique<CountingEvents>(events, ticks_delivered_);
+  StartEventPath(*form_, *counting_, options_.twips_per_pixel, options_.twips_per_pixel);
   return *form_;
 }
 
-int HeadlessPlatform::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-  boxes_.push_back(MessageBoxRecord{prompt, buttons, title, now_ms_});
-  // Modal: time passes while the box is open, but no event of the form runs.
-  in_modal_ = true;
+void HeadlessPlatform::ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
+                                      const std::string& title) {
+  boxes_.push_back(MessageBoxRecord{prompt, icon, title, now_ms_});
+  // Time passes while the box is open; the event path keeps the form's
+  // events from the program meanwhile.
   now_ms_ += options_.message_box_open_ms;
   if (box_hook_) {
     box_hook_(boxes_.back());
   }
-  in_modal_ = false;
-  return ui::kMsgBoxResultOk;
 }
 
 void HeadlessPlatform::EndProcess(int exit_status) { throw ProgramEnded{exit_status}; }
 
-const ui::Form* HeadlessPlatform::ShownForm() const { return form_.get(); }
-
-void HeadlessPlatform::Dispatch(const std::function<void()>& event) {
-  if (Ended() || in_modal_ || !form_) {
+void HeadlessPlatform::Feed(const std::function<void(ui::EventPath&)>& input) {
+  if (Ended() || Path() == nullptr) {
     return;
   }
   try {
-    event();
+    input(*Path());
   } catch (const ProgramEnded& end) {
     exit_status_ = end.exit_status;
-  } catch (const rt::RuntimeError& error) {
-    ui::ReportUntrappedError(*this, error.Number(), error.Description());
-    exit_status_ = 1;
   }
+}
+
+ui::PointerInput HeadlessPlatform::AtPixel(double x, double y) const {
+  ui::PointerInput at;
+  at.x = x;
+  at.y = y;
+  return at;
 }
 
 void HeadlessPlatform::Advance(std::int64_t ms) {
-  using Millis = ui::TimerSchedule::Millis;
   const std::int64_t until = now_ms_ + ms;
-  while (!Ended() && form_) {
-    const auto next = timers_->Earliest(Millis(until));
-    if (!next) {
+  while (!Ended() && Path() != nullptr) {
+    const std::optional<std::int64_t> wait = Path()->MillisToNextTimer();
+    if (!wait || now_ms_ + *wait > until) {
       break;
     }
-    const ui::ElementId timer = next->first;  // a plain variable: the lambda below captures it
-    const Millis due = next->second;
-    now_ms_ = std::max(now_ms_, static_cast<std::int64_t>(due.count()));
-    Dispatch([&] {
-      ++ticks_delivered_;
-      events_->OnTimer(timer);
-    });
-    timers_->Ran(timer, due, Millis(now_ms_));
+    now_ms_ += *wait;
+    Feed([](ui::EventPath& path) { path.RunDueTimers(); });
   }
-  now_ms_ = std::max(now_ms_, until);
+  if (now_ms_ < until) {
+    now_ms_ = until;
+  }
 }
 
 void HeadlessPlatform::MovePointer(float x, float y) {
-  Dispatch([&] {
-    if (!form_->HitTest(x, y)) {
-      events_->OnMouseMove(0, 0, x, y);
-    }
-  });
+  const double per_pixel = options_.twips_per_pixel;
+  const ui::PointerInput at = AtPixel(x / per_pixel, y / per_pixel);
+  Feed([&](ui::EventPath& path) { path.PointerMoved(at); });
 }
 
 void HeadlessPlatform::MovePointerToPixel(int x, int y) {
-  MovePointer(static_cast<float>(x * options_.twips_per_pixel),
-              static_cast<float>(y * options_.twips_per_pixel));
+  Feed([&](ui::EventPath& path) { path.PointerMoved(AtPixel(x, y)); });
 }
 
-void HeadlessPlatform::Click(float x, float y) {
-  Dispatch([&] {
-    const std::optional<ui::ElementId> hit = form_->HitTest(x, y);
-    if (hit && form_->Design().elements[*hit].has_click_handler) {
-      events_->OnClick(*hit);
-    }
-  });
+void HeadlessPlatform::PressPixel(int x, int y, ui::MouseButton button) {
+  Feed([&](ui::EventPath& path) { path.ButtonPressed(button, AtPixel(x, y)); });
+}
+
+void HeadlessPlatform::ReleasePixel(int x, int y, ui::MouseButton button) {
+  Feed([&](ui::EventPath& path) { path.ButtonReleased(button, AtPixel(x, y)); });
 }
 
 void HeadlessPlatform::ClickPixel(int x, int y) {
-  Click(static_cast<float>(x * options_.twips_per_pixel),
-        static_cast<float>(y * options_.twips_per_pixel));
+  PressPixel(x, y);
+  ReleasePixel(x, y);
 }
 
-void HeadlessPlatform::TypeCharacter(std::int16_t character) {
-  Dispatch([&] {
-    std::int16_t key = character;
-    events_->OnKeyPress(key);
-  });
-}
-
-void HeadlessPlatform::PressKeyWithoutCharacter() {
-  // Shift, arrows and function keys raise no character event.
-  Dispatch([] {});
+void HeadlessPlatform::Type(std::u32string text, bool alt) {
+  const ui::KeyInput key{std::move(text), alt};
+  Feed([&](ui::EventPath& path) { path.Key(key); });
 }
 
 }  // namespace sagelight::headless

@@ -1,9 +1,9 @@
 #pragma once
 
 // A real backend without a window system, for the tests: a virtual clock
-// that the test advances, real state for every element, hit-testing that
-// routes the pointer as a window system would, recorded message boxes, and
-// an end of the program that unwinds to the test driver.
+// that the test advances, injected input that goes through the same event
+// path as the real backends', recorded message boxes, and an end of the
+// program that unwinds to the test driver.
 
 #include <cstdint>
 #include <functional>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/timer_schedule.h"
+#include "platform/event_path.h"
 #include "platform/ui.h"
 
 namespace sagelight::headless {
@@ -25,7 +25,7 @@ struct ProgramEnded {
 
 struct MessageBoxRecord {
   std::string prompt;
-  int buttons;
+  ui::MessageIcon icon;
   std::string title;
   std::int64_t opened_at_ms;
 };
@@ -46,33 +46,47 @@ class HeadlessPlatform : public ui::Platform {
   explicit HeadlessPlatform(Options options);
   ~HeadlessPlatform() override;
 
-  // Start the program: the runtime's start with `main`. Returns the exit
-  // status when the program has already ended (no window, an untrapped
-  // error, a previous instance), or nothing while its window runs.
+  // Start the program in the current runtime (which must be this
+  // platform's). Returns the exit status when the program has already ended
+  // (no window, an untrapped error, a previous instance), or nothing while
+  // its window runs.
   std::optional<int> Start(void (*main)());
 
   // Let virtual time pass, delivering the timer ticks that fall due.
   void Advance(std::int64_t ms);
-  // The pointer moves to a point of the screen (twips).
+  // The pointer moves to a point of the screen (twips; between pixels too).
   void MovePointer(float x, float y);
   void MovePointerToPixel(int x, int y);
-  // A click at a point of the screen (twips).
-  void Click(float x, float y);
+  // The left button goes down and up at a point of the screen (pixels).
+  void PressPixel(int x, int y, ui::MouseButton button = ui::MouseButton::kLeft);
+  void ReleasePixel(int x, int y, ui::MouseButton button = ui::MouseButton::kLeft);
   void ClickPixel(int x, int y);
-  // A key that produces a character, and one that produces none.
-  void TypeCharacter(std::int16_t character);
-  void PressKeyWithoutCharacter();
+  // A key that types `text` in the user's layout, with or without Alt.
+  void Type(std::u32string text, bool alt = false);
+  void TypeCharacter(std::int16_t character) {
+    Type(std::u32string(1, static_cast<char32_t>(character)));
+  }
+  // A key that types nothing (Shift, an arrow, a function key).
+  void PressKeyWithoutCharacter() { Type(U""); }
 
   [[nodiscard]] bool Ended() const { return exit_status_.has_value(); }
   [[nodiscard]] std::optional<int> ExitStatus() const { return exit_status_; }
   [[nodiscard]] std::int64_t Now() const { return now_ms_; }
-  [[nodiscard]] const ui::Form* ShownForm() const;
+  [[nodiscard]] const ui::Form* ShownForm() const { return form_.get(); }
   [[nodiscard]] const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
-  [[nodiscard]] const std::vector<std::int16_t>& PointerShapes() const { return pointer_shapes_; }
+  [[nodiscard]] const std::vector<ui::PointerShape>& PointerShapes() const {
+    return pointer_shapes_;
+  }
   [[nodiscard]] int TicksDelivered() const { return ticks_delivered_; }
   // Runs inside every message box, while it is open (after it is recorded).
   void OnMessageBox(std::function<void(const MessageBoxRecord&)> hook) {
     box_hook_ = std::move(hook);
+  }
+  // Runs at every query of the screen's size, before it answers.
+  void OnScreenQuery(std::function<void()> hook) { screen_hook_ = std::move(hook); }
+  // Runs at every change of the pointer's shape.
+  void OnPointerShape(std::function<void(ui::PointerShape)> hook) {
+    pointer_hook_ = std::move(hook);
   }
 
   // ui::Platform
@@ -80,31 +94,34 @@ class HeadlessPlatform : public ui::Platform {
   std::string CommandLine() override { return options_.command_line; }
   float ScreenWidth() override;
   float ScreenHeight() override;
-  void ApplyMousePointer(std::int16_t shape) override { pointer_shapes_.push_back(shape); }
+  void ApplyMousePointer(ui::PointerShape shape) override;
   ui::Form& ShowForm(const ui::FormDesign& design, ui::FormEvents& events) override;
-  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
   bool CanShowMessages() override { return true; }
   void RunEventLoop() override {}
+  std::int64_t NowMillis() override { return now_ms_; }
 
  protected:
+  void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
+                      const std::string& title) override;
   void EndProcess(int exit_status) override;
 
  private:
-  class HeadlessForm;
-  // Run one event of the program as the runtime's loop would: an end
-  // unwinds to here, an untrapped error is reported and ends the program.
-  void Dispatch(const std::function<void()>& event);
+  class CountingEvents;
+  // Feed one input to the event path as the event loop would; an end of
+  // the program unwinds to here.
+  void Feed(const std::function<void(ui::EventPath&)>& input);
+  [[nodiscard]] ui::PointerInput AtPixel(double x, double y) const;
 
   Options options_;
-  std::unique_ptr<HeadlessForm> form_;
-  ui::FormEvents* events_ = nullptr;
-  std::unique_ptr<ui::TimerSchedule> timers_;
+  std::unique_ptr<ui::Form> form_;
+  std::unique_ptr<CountingEvents> counting_;
   std::int64_t now_ms_ = 0;
-  bool in_modal_ = false;
   std::optional<int> exit_status_;
   std::vector<MessageBoxRecord> boxes_;
-  std::vector<std::int16_t> pointer_shapes_;
+  std::vector<ui::PointerShape> pointer_shapes_;
   std::function<void(const MessageBoxRecord&)> box_hook_;
+  std::function<void(ui::PointerShape)> pointer_hook_;
+  std::function<void()> screen_hook_;
   int ticks_delivered_ = 0;
 };
 

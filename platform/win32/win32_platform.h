@@ -1,8 +1,9 @@
 #pragma once
 
-// The Windows backend: the saver window and its panel as real windows, the
-// timer as a window timer, message boxes, the previous-instance test and the
-// end of the process, all on the Win32 API.
+// The Windows backend: the saver window and its panel as real windows, a
+// message loop that sleeps until the next timer falls due, message boxes,
+// the previous-instance test and the end of the process, all on the Win32
+// API.
 
 #include <windows.h>
 

@@ -4,14 +4,16 @@
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
+#include <X11/extensions/Xrandr.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/code_page.h"
 #include "platform/x11/fonts.h"
-#include "platform/x11/text_layout.h"
 
 namespace sagelight::x11 {
 namespace {
@@ -23,7 +25,16 @@ int OnConnectionLost(Display* /*display*/) {
   std::_Exit(2);
 }
 
+// Set while the program asks about a window that may be gone, where an
+// error is an answer rather than a fault.
+bool g_errors_expected = false;
+bool g_error_seen = false;
+
 int OnProtocolError(Display* display, XErrorEvent* error) {
+  if (g_errors_expected) {
+    g_error_seen = true;
+    return 0;
+  }
   char text[256] = {};
   XGetErrorText(display, error->error_code, text, sizeof text);
   std::fprintf(stderr, "Sagelight: X error: %s (request %d.%d)\n", text,
@@ -57,6 +68,12 @@ double AnnouncedDpi(Display* display) {
 }  // namespace
 
 std::unique_ptr<Connection> Connection::Open() {
+  // Keys are looked up in the user's locale, so that a letter of any layout
+  // types a character. Where Xlib does not know that locale, UTF-8 in the
+  // C locale still gives every layout's letters.
+  if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
   XSetIOErrorHandler(OnConnectionLost);
   XSetErrorHandler(OnProtocolError);
   Display* display = XOpenDisplay(nullptr);
@@ -69,10 +86,23 @@ std::unique_ptr<Connection> Connection::Open() {
 Connection::Connection(Display* display)
     : display_(display), screen_(DefaultScreen(display)), dpi_(AnnouncedDpi(display)) {}
 
-Connection::~Connection() { XCloseDisplay(display_); }
+Connection::~Connection() {
+  if (input_method_ != nullptr) {
+    XCloseIM(input_method_);
+  }
+  XCloseDisplay(display_);
+}
 
-int Connection::ToPixels(double twips) const {
-  return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+XIM Connection::InputMethod() {
+  if (!input_method_tried_) {
+    input_method_tried_ = true;
+    // Xlib's own method, not an input server: a key that types a character
+    // must type it at once, not start a composition in another process.
+    if (XSetLocaleModifiers("@im=none") != nullptr) {
+      input_method_ = XOpenIM(display_, nullptr, nullptr, nullptr);
+    }
+  }
+  return input_method_;
 }
 
 Atom Connection::Intern(const char* name) {
@@ -87,9 +117,9 @@ Atom Connection::Intern(const char* name) {
 
 namespace {
 
-// One 8-bit channel of a 0x00BBGGRR colour, widened to X's 16 bits.
-unsigned short Channel16(ui::Color color, unsigned shift) {
-  return static_cast<unsigned short>(((color >> shift) & 0xFFU) * 257U);
+// An 8-bit channel widened to X's 16 bits.
+unsigned short Channel16(std::uint8_t channel) {
+  return static_cast<unsigned short>(channel * 257U);
 }
 
 }  // namespace
@@ -100,9 +130,9 @@ unsigned long Connection::Pixel(ui::Color color) {
     return found->second;
   }
   XColor wanted{};
-  wanted.red = Channel16(color, 0);
-  wanted.green = Channel16(color, 8);
-  wanted.blue = Channel16(color, 16);
+  wanted.red = Channel16(color.Red());
+  wanted.green = Channel16(color.Green());
+  wanted.blue = Channel16(color.Blue());
   wanted.flags = DoRed | DoGreen | DoBlue;
   const unsigned long pixel = XAllocColor(display_, colormap(), &wanted) != 0
                                   ? wanted.pixel
@@ -117,9 +147,9 @@ const XftColor& Connection::TextColor(ui::Color color) {
     return found->second;
   }
   XRenderColor render{};
-  render.red = Channel16(color, 0);
-  render.green = Channel16(color, 8);
-  render.blue = Channel16(color, 16);
+  render.red = Channel16(color.Red());
+  render.green = Channel16(color.Green());
+  render.blue = Channel16(color.Blue());
   render.alpha = 0xFFFF;
   XftColor allocated{};
   XftColorAllocValue(display_, visual(), colormap(), &render, &allocated);
@@ -137,8 +167,8 @@ XftFont* Connection::Font(const ui::Font& font) {
   return opened;
 }
 
-Cursor Connection::PointerCursor(std::int16_t shape) {
-  if (shape != ui::kPointerHourglass) {
+Cursor Connection::PointerCursor(ui::PointerShape shape) {
+  if (shape != ui::PointerShape::kHourglass) {
     return None;
   }
   if (watch_ == None) {
@@ -179,7 +209,7 @@ bool Connection::Activate(Window window) {
       attributes.map_state != IsViewable) {
     return false;
   }
-  if (WindowManagerRuns()) {
+  if (attributes.override_redirect == False && WindowManagerRuns()) {
     XEvent request{};
     request.xclient.type = ClientMessage;
     request.xclient.window = window;
@@ -195,9 +225,47 @@ bool Connection::Activate(Window window) {
   return true;
 }
 
+std::vector<ui::Monitor> Connection::Monitors() {
+  std::vector<ui::Monitor> monitors;
+  int event_base = 0;
+  int error_base = 0;
+  int major = 0;
+  int minor = 0;
+  // Monitors came with RandR 1.5; an older server only knows its outputs,
+  // and then the screen as a whole stands for the one monitor.
+  if (XRRQueryExtension(display_, &event_base, &error_base) == False ||
+      XRRQueryVersion(display_, &major, &minor) == 0 || major * 100 + minor < 105) {
+    return monitors;
+  }
+  int count = 0;
+  XRRMonitorInfo* listed = XRRGetMonitors(display_, root(), True, &count);
+  for (int i = 0; i < count; ++i) {
+    monitors.push_back(ui::Monitor{listed[i].x, listed[i].y, listed[i].width, listed[i].height,
+                                   listed[i].primary != False});
+  }
+  if (listed != nullptr) {
+    XRRFreeMonitors(listed);
+  }
+  return monitors;
+}
+
+std::optional<XWindowAttributes> Connection::Attributes(Window window) {
+  XSync(display_, False);
+  g_errors_expected = true;
+  g_error_seen = false;
+  XWindowAttributes attributes{};
+  const Status status = XGetWindowAttributes(display_, window, &attributes);
+  XSync(display_, False);
+  g_errors_expected = false;
+  if (status == 0 || g_error_seen) {
+    return std::nullopt;
+  }
+  return attributes;
+}
+
 void Connection::SetTitle(Window window, const std::string& title) {
   XStoreName(display_, window, title.c_str());
-  const std::string utf8 = ToUtf8(FromWindows1252(title));
+  const std::string utf8 = rt::ToUtf8(rt::FromWindows1252(title));
   XChangeProperty(display_, window, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8,
                   PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.data()),
                   static_cast<int>(utf8.size()));

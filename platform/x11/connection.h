@@ -6,13 +6,24 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unordered_map>
+#include <vector>
 
+#include "platform/monitors.h"
 #include "platform/ui.h"
 
 namespace sagelight::x11 {
+
+// A rectangle in pixels, in the coordinates of the window it lies in.
+struct Area {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+};
 
 // The process's connection to the X server and what every window of the
 // program shares: the screen's size and resolution, colours, fonts, atoms
@@ -41,21 +52,33 @@ class Connection {
   // Xft.dpi resource), 96 dpi where it announces none: 15 twips a pixel.
   [[nodiscard]] double Dpi() const { return dpi_; }
   [[nodiscard]] double TwipsPerPixel() const { return 1440.0 / dpi_; }
-  [[nodiscard]] int ToPixels(double twips) const;
 
   Atom Intern(const char* name);
   unsigned long Pixel(ui::Color color);
   const XftColor& TextColor(ui::Color color);
   XftFont* Font(const ui::Font& font);
   // The cursor for a pointer shape; None for the default.
-  Cursor PointerCursor(std::int16_t shape);
+  Cursor PointerCursor(ui::PointerShape shape);
 
   // Give the keyboard focus to one of the program's top-level windows once
   // it is viewable. With a window manager that follows the desktop
-  // conventions the request goes through it; on a bare server, or under a
-  // manager that announces nothing, the window takes the focus itself.
+  // conventions the request goes through it; on a bare server, under a
+  // manager that announces nothing, or for a window that no manager
+  // manages, the window takes the focus itself.
   // Returns false while the window is not viewable yet.
   bool Activate(Window window);
+
+  // The monitors as RandR 1.5 lists them, in the root window's coordinates;
+  // empty where the server has no such list.
+  std::vector<ui::Monitor> Monitors();
+
+  // A window's attributes; nothing, and no error report, when no such
+  // window exists (any more).
+  std::optional<XWindowAttributes> Attributes(Window window);
+
+  // The input method that turns keys into text in the user's locale and
+  // layout; nullptr where Xlib can open none.
+  XIM InputMethod();
 
   // Sets a window's title (WM_NAME and _NET_WM_NAME) from program text.
   void SetTitle(Window window, const std::string& title);
@@ -75,6 +98,8 @@ class Connection {
   std::map<ui::Color, XftColor> text_colors_;
   std::map<std::tuple<std::string, float, int, bool>, XftFont*> fonts_;
   Cursor watch_ = None;
+  XIM input_method_ = nullptr;
+  bool input_method_tried_ = false;
 };
 
 }  // namespace sagelight::x11

@@ -1,79 +1,55 @@
 #include "platform/x11/fonts.h"
 
-#include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_TRUETYPE_TABLES_H
-#include <strings.h>
-
-#include <cmath>
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace sagelight::x11 {
 namespace {
 
-// Families that fontconfig's configuration binds strongly to the request:
-// the face itself and its declared aliases, before the weak general
-// fallbacks that any unknown name receives.
-std::vector<std::string> StrongFamilies(FcPattern* pattern) {
-  std::vector<std::string> families;
-  FcPatternIter iter;
-  FcPatternIterStart(pattern, &iter);
-  if (FcPatternFindIter(pattern, &iter, FC_FAMILY) == FcFalse) {
-    return families;
+// The core font, loaded once for the process's one connection.
+XFontStruct* CoreFont(Display* display) {
+  static Display* loaded_for = nullptr;
+  static XFontStruct* font = nullptr;
+  if (loaded_for != display) {
+    loaded_for = display;
+    font = XLoadQueryFont(display, "fixed");
   }
-  const int count = FcPatternIterValueCount(pattern, &iter);
-  for (int i = 0; i < count; ++i) {
-    FcValue value;
-    FcValueBinding binding = FcValueBindingWeak;
-    if (FcPatternIterGetValue(pattern, &iter, i, &value, &binding) == FcResultMatch &&
-        value.type == FcTypeString && binding != FcValueBindingWeak) {
-      families.emplace_back(reinterpret_cast<const char*>(value.u.s));
-    }
-  }
-  return families;
+  return font;
 }
 
-// The installed family that fontconfig matches for `face`, if it is the face
-// or one of its declared aliases.
-bool MatchesStrongly(const std::string& face, std::string& family) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  const std::vector<std::string> strong = StrongFamilies(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  bool found = false;
-  FcChar8* matched = nullptr;
-  if (match != nullptr && FcPatternGetString(match, FC_FAMILY, 0, &matched) == FcResultMatch) {
-    for (const std::string& candidate : strong) {
-      if (strcasecmp(candidate.c_str(), reinterpret_cast<const char*>(matched)) == 0) {
-        family = candidate;
-        found = true;
-        break;
-      }
+// Characters as the core font indexes them: one row of 256 for a Latin-1
+// font, rows of 256 for a Unicode one; what it cannot hold shows as '?'.
+std::vector<XChar2b> CoreCharacters(const XFontStruct& font, std::u32string_view text) {
+  const char32_t last = font.max_byte1 == 0 ? 0xFF : 0xFFFF;
+  std::vector<XChar2b> characters;
+  characters.reserve(text.size());
+  for (char32_t c : text) {
+    if (c > last) {
+      c = U'?';
     }
+    characters.push_back(
+        XChar2b{static_cast<unsigned char>(c >> 8U), static_cast<unsigned char>(c & 0xFFU)});
   }
-  if (match != nullptr) {
-    FcPatternDestroy(match);
+  return characters;
+}
+
+// Says once that no font came from fontconfig, and what text looks like now.
+void ReportNoFont(Display* display) {
+  static bool reported = false;
+  if (reported) {
+    return;
   }
-  FcPatternDestroy(pattern);
-  return found;
+  reported = true;
+  std::fputs(CoreFont(display) != nullptr
+                 ? "Sagelight: fontconfig offers no font; writing in the X server's font "
+                   "\"fixed\"\n"
+                 : "Sagelight: no font: fontconfig offers none and the X server has no "
+                   "\"fixed\"; no text can be shown\n",
+             stderr);
 }
 
 }  // namespace
-
-std::string ResolveFace(const std::string& face) {
-  std::string family;
-  if (!face.empty() && MatchesStrongly(face, family)) {
-    return family;
-  }
-  if (MatchesStrongly("Arial", family)) {
-    return family;
-  }
-  return "sans-serif";
-}
 
 LineMetrics LineMetricsOf(XftFont* font) {
   LineMetrics metrics{font->ascent, font->ascent + font->descent};
@@ -81,21 +57,11 @@ LineMetrics LineMetricsOf(XftFont* font) {
   if (face == nullptr) {
     return metrics;
   }
-  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-  if (os2 != nullptr && os2->version != 0xFFFF && face->units_per_EM > 0 && face->size != nullptr) {
-    const double scale = static_cast<double>(face->size->metrics.y_ppem) / face->units_per_EM;
-    const int ascent = static_cast<int>(std::lround(os2->usWinAscent * scale));
-    const int descent = static_cast<int>(std::lround(os2->usWinDescent * scale));
-    if (ascent > 0 && descent >= 0) {
-      metrics = {ascent, ascent + descent};
-    }
+  if (const std::optional<LineMetrics> windows = posix::WindowsLineMetrics(face)) {
+    metrics = *windows;
   }
   XftUnlockFace(font);
   return metrics;
-}
-
-int PixelSize(float points, double dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
 }
 
 XftFont* OpenFont(Display* display, int screen, const ui::Font& font, double dpi) {
@@ -116,7 +82,42 @@ XftFont* OpenFont(Display* display, int screen, const ui::Font& font, double dpi
     opened = XftFontOpen(display, screen, FC_FAMILY, FcTypeString, "sans-serif", FC_PIXEL_SIZE,
                          FcTypeDouble, static_cast<double>(PixelSize(font.points, dpi)), nullptr);
   }
+  if (opened == nullptr) {
+    ReportNoFont(display);
+  }
   return opened;
+}
+
+int CoreTextWidth(Display* display, std::u32string_view text) {
+  XFontStruct* font = CoreFont(display);
+  if (font == nullptr) {
+    return 0;
+  }
+  const std::vector<XChar2b> characters = CoreCharacters(*font, text);
+  return XTextWidth16(font, characters.data(), static_cast<int>(characters.size()));
+}
+
+LineMetrics CoreLineMetrics(Display* display) {
+  const XFontStruct* font = CoreFont(display);
+  return font != nullptr ? LineMetrics{font->ascent, font->ascent + font->descent} : LineMetrics{};
+}
+
+void DrawCoreText(XftDraw* draw, const XftColor& color, int left, int baseline,
+                  std::u32string_view text) {
+  Display* display = XftDrawDisplay(draw);
+  XFontStruct* font = CoreFont(display);
+  if (font == nullptr) {
+    return;
+  }
+  const Drawable drawable = XftDrawDrawable(draw);
+  XGCValues values{};
+  values.foreground = color.pixel;
+  values.font = font->fid;
+  GC gc = XCreateGC(display, drawable, GCForeground | GCFont, &values);
+  const std::vector<XChar2b> characters = CoreCharacters(*font, text);
+  XDrawString16(display, drawable, gc, left, baseline, characters.data(),
+                static_cast<int>(characters.size()));
+  XFreeGC(display, gc);
 }
 
 }  // namespace sagelight::x11

@@ -3,53 +3,65 @@
 #include <X11/Xft/Xft.h>
 #include <X11/Xlib.h>
 
-#include <chrono>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/timer_schedule.h"
+#include "platform/event_path.h"
 #include "platform/ui.h"
 #include "platform/x11/connection.h"
+#include "platform/x11/stage.h"
 
 namespace sagelight::x11 {
 
-// The monotonic clock the form's timers run on, in milliseconds.
-ui::TimerSchedule::Millis Now();
-
-// A shown form on the X server: one borderless top-level window over the
-// whole screen, and a child window for each picture box and label at its
-// design geometry, so that the server itself routes the pointer. Element
-// windows stop pointer motion and button events from travelling up to the
-// form: only the form's own area reports motion, and only a label with a
-// click handler reports clicks. Keys still travel up to the form.
+// A shown form on the X server, and a child window for each picture box
+// and label at its design geometry. The children select no pointer or key
+// events, so the server hands all of them to the form's window in its own
+// coordinates; the event path decides what they hit.
+//
+// On its own, the form is a borderless window over the primary monitor,
+// and every other monitor gets a plain black curtain. They are
+// override-redirect windows, as screen savers and lockers on X have them:
+// no window manager frames, moves or lists them, so no dock or panel is
+// kept above them and no taskbar shows a button for them. The form takes
+// the keyboard focus itself and grabs the keyboard, so keys reach it
+// whatever a manager does with the focus; the grab reports events to the
+// program's own windows as usual, so a message box still gets its keys.
+//
+// Hosted by a screen-saver daemon, the form is the daemon's window: the
+// panel is drawn inside it, and the daemon keeps the input.
 class FormWindow final : public ui::Form {
  public:
-  FormWindow(const ui::FormDesign& design, Connection& connection, ui::FormEvents& events,
-             std::int16_t pointer_shape);
+  FormWindow(const ui::FormDesign& design, Connection& connection);
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
   ~FormWindow() override;
 
+  // Creates and maps the windows; from now on input goes to `path`.
+  void Create(ui::EventPath& path, ui::PointerShape pointer_shape, const Stage& stage);
+
   [[nodiscard]] Window window() const { return window_; }
+  [[nodiscard]] bool Hosted() const { return hosted_; }
   [[nodiscard]] bool Owns(Window window) const;
+  // The form's window was destroyed by someone else: the program cannot
+  // be reached any more.
+  [[nodiscard]] bool Lost() const { return lost_; }
 
-  // Keeps the windows up to date for an event of one of them, and passes
-  // input on to the form's handlers when `deliver_input` holds (it does not
-  // while a message box is open: such input is dropped).
-  void HandleEvent(XEvent& event, bool deliver_input);
+  // Keeps the windows up to date for an event of one of them, and hands
+  // input to the event path, which drops it while a box is open.
+  void HandleEvent(XEvent& event);
+  // A window of someone else was mapped or restacked: one that may now lie
+  // above the saver puts the saver back on top.
+  void HandleRootEvent(const XEvent& event);
 
-  // When the next timer falls due, if any runs.
-  [[nodiscard]] std::optional<ui::TimerSchedule::Millis> NextTick() const;
-  // Runs the handler of the earliest timer due at `now`; false when none is.
-  // A handler that blocked leaves at most one tick pending: the next one is
-  // due one interval after the one that ran, or at once if that has passed.
-  bool RunDueTimer(ui::TimerSchedule::Millis now);
-
-  void ApplyPointer(std::int16_t shape);
+  void ApplyPointer(ui::PointerShape shape);
   // Give the form the keyboard focus again (after a message box).
   void TakeFocus();
+  // Retries the keyboard grab while another client holds the keyboard.
+  void HoldKeyboard();
+  // A window of the program (an open message box) that stays above the
+  // form; None for none.
+  void KeepAbove(Window window);
 
  protected:
   void Changed(ui::ElementId id, ui::Property what) override;
@@ -62,18 +74,28 @@ class FormWindow final : public ui::Form {
     std::vector<std::u32string> lines;  // a label's caption as it shows
   };
 
-  void CreateWindows(std::int16_t pointer_shape);
-  [[nodiscard]] const ui::Font& FontOf(ui::ElementId id) const;
+  void ShowQuietly(ui::ElementId id);
+  void CreateTopLevel(const Stage& stage, ui::PointerShape pointer_shape);
+  void AdoptHost(const Stage& stage);
   void LayOut(ui::ElementId id);
   void Draw(ui::ElementId id);
-  void DeliverKey(XKeyEvent& key);
+  void Restack();
+  [[nodiscard]] bool TopLevelOfOurs(Window window) const;
+  [[nodiscard]] ui::KeyInput LookUpKey(XKeyEvent& key);
 
   Connection& connection_;
-  ui::FormEvents& events_;
+  ui::EventPath* path_ = nullptr;
   Window window_ = None;
+  bool hosted_ = false;
+  std::vector<Window> curtains_;
+  Window above_ = None;
+  XIC input_context_ = nullptr;
   std::vector<Element> elements_;
-  ui::TimerSchedule timers_;
   bool focus_given_ = false;
+  bool keyboard_held_ = false;
+  bool lost_ = false;
+  std::int64_t restack_second_ = 0;  // restacks in the current second, so
+  int restacks_ = 0;                 // that no manager is fought forever
 };
 
 }  // namespace sagelight::x11

@@ -11,36 +11,42 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
+#include "platform/posix/text_layout.h"
 #include "platform/ui.h"
-#include "platform/x11/text_layout.h"
+#include "platform/x11/fonts.h"
 
 namespace sagelight::x11 {
 namespace {
 
-constexpr ui::Color kFace = 0xF0F0F0;
-constexpr ui::Color kText = 0x000000;
-constexpr ui::Color kButtonFace = 0xE1E1E1;
-constexpr ui::Color kButtonPressed = 0xF7E4CC;
-constexpr ui::Color kDefaultButtonEdge = 0xD77800;
-constexpr ui::Color kInformationBlue = 0xD77800;
-constexpr ui::Color kCriticalRed = 0x2311E8;
-constexpr ui::Color kWhite = 0xFFFFFF;
-constexpr int kIconMask = 0x70;
-
+constexpr ui::Color kFace = ui::Color::FromBgr(0xF0F0F0);
+constexpr ui::Color kText = ui::Color::FromBgr(0x000000);
+constexpr ui::Color kButtonFace = ui::Color::FromBgr(0xE1E1E1);
+constexpr ui::Color kButtonPressed = ui::Color::FromBgr(0xF7E4CC);
+constexpr ui::Color kDefaultButtonEdge = ui::Color::FromBgr(0xD77800);
+constexpr ui::Color kInformationBlue = ui::Color::FromBgr(0xD77800);
+constexpr ui::Color kCriticalRed = ui::Color::FromBgr(0x2311E8);
+constexpr ui::Color kWhite = ui::Color::FromBgr(0xFFFFFF);
 enum class Icon { kNone, kInformation, kCritical };
 
-Icon IconFor(int buttons) {
-  switch (buttons & kIconMask) {
-    case ui::kMsgBoxInformation:
+// The boxes the program shows carry the information or the critical icon;
+// the others are drawn without one.
+Icon IconFor(ui::MessageIcon icon) {
+  switch (icon) {
+    case ui::MessageIcon::kInformation:
       return Icon::kInformation;
-    case ui::kMsgBoxCritical:
+    case ui::MessageIcon::kCritical:
       return Icon::kCritical;
     default:
       return Icon::kNone;
   }
 }
 
+// Without an Xft font, text is measured and drawn in the server's core font.
 int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
+  if (font == nullptr) {
+    return CoreTextWidth(display, text);
+  }
   std::vector<FcChar32> glyphs(text.begin(), text.end());
   XGlyphInfo extents{};
   XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
@@ -49,6 +55,10 @@ int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
 
 void DrawText(XftDraw* draw, const XftColor& color, XftFont* font, int left, int top,
               std::u32string_view text) {
+  if (font == nullptr) {
+    DrawCoreText(draw, color, left, top + CoreLineMetrics(XftDrawDisplay(draw)).ascent, text);
+    return;
+  }
   std::vector<FcChar32> glyphs(text.begin(), text.end());
   XftDrawString32(draw, &color, font, left, top + font->ascent, glyphs.data(),
                   static_cast<int>(glyphs.size()));
@@ -56,15 +66,16 @@ void DrawText(XftDraw* draw, const XftColor& color, XftFont* font, int left, int
 
 class MessageBox {
  public:
-  MessageBox(Connection& connection, const std::string& prompt, int buttons,
-             const std::string& title, Window owner, std::int16_t pointer_shape)
+  MessageBox(Connection& connection, const std::string& prompt, ui::MessageIcon icon,
+             const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape)
       : connection_(connection),
         display_(connection.display()),
-        icon_(IconFor(buttons)),
+        icon_(IconFor(icon)),
         scale_(connection.Dpi() / 96.0),
-        font_(connection.Font(ui::Font{"MS Sans Serif", 8.25F, 400})) {
-    LayOut(prompt);
-    Create(title, owner, pointer_shape);
+        font_(connection.Font(ui::Font{"MS Sans Serif", 8.25F, 400})),
+        take_focus_(place.take_focus) {
+    LayOut(prompt, place.area);
+    Create(title, place, pointer_shape);
   }
   MessageBox(const MessageBox&) = delete;
   MessageBox& operator=(const MessageBox&) = delete;
@@ -77,7 +88,7 @@ class MessageBox {
   }
 
   void Run(const std::function<void(XEvent&)>& others) {
-    bool focus_given = false;
+    bool focus_given = !take_focus_;
     bool closed = false;
     while (!closed) {
       XEvent event;
@@ -94,21 +105,23 @@ class MessageBox {
   }
 
  private:
+  [[nodiscard]] int LineHeight() const {
+    return font_ != nullptr ? font_->ascent + font_->descent : CoreLineMetrics(display_).height;
+  }
+
   [[nodiscard]] int Scaled(int pixels_at_96_dpi) const {
     return static_cast<int>(std::lround(pixels_at_96_dpi * scale_));
   }
 
-  void LayOut(const std::string& prompt) {
+  void LayOut(const std::string& prompt, const Area& screen) {
     const int margin = Scaled(12);
     icon_size_ = icon_ == Icon::kNone ? 0 : Scaled(32);
     // Very long lines wrap, as they would in a desktop's own message box.
-    const int widest = std::max(Scaled(200), connection_.WidthPixels() * 5 / 8);
-    if (font_ != nullptr) {
-      lines_ = BreakLines(FromWindows1252(prompt), widest, [this](std::u32string_view run) {
-        return TextWidth(display_, font_, run);
-      });
-      line_height_ = font_->ascent + font_->descent;
-    }
+    const int widest = std::max(Scaled(200), screen.width * 5 / 8);
+    lines_ = posix::BreakLines(
+        rt::FromWindows1252(prompt), widest,
+        [this](std::u32string_view run) { return TextWidth(display_, font_, run); });
+    line_height_ = LineHeight();
     int text_width = 0;
     for (const std::u32string& line : lines_) {
       text_width = std::max(text_width, TextWidth(display_, font_, line));
@@ -127,16 +140,22 @@ class MessageBox {
     button_top_ = height_ - margin - button_height_;
   }
 
-  void Create(const std::string& title, Window owner, std::int16_t pointer_shape) {
-    const int left = (connection_.WidthPixels() - width_) / 2;
-    const int top = (connection_.HeightPixels() - height_) / 2;
+  void Create(const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape) {
+    const int left = place.area.x + (place.area.width - width_) / 2;
+    const int top = place.area.y + (place.area.height - height_) / 2;
+    const Window owner = place.owner;
     XSetWindowAttributes attributes{};
     attributes.background_pixel = connection_.Pixel(kFace);
     attributes.event_mask = ExposureMask | KeyPressMask | StructureNotifyMask;
     attributes.cursor = connection_.PointerCursor(pointer_shape);
-    window_ = XCreateWindow(display_, connection_.root(), left, top, static_cast<unsigned>(width_),
+    attributes.override_redirect = place.override_redirect ? True : False;
+    window_ = XCreateWindow(display_, place.parent, left, top, static_cast<unsigned>(width_),
                             static_cast<unsigned>(height_), 0, CopyFromParent, InputOutput,
-                            CopyFromParent, CWBackPixel | CWEventMask | CWCursor, &attributes);
+                            CopyFromParent,
+                            CWBackPixel | CWEventMask | CWCursor | CWOverrideRedirect, &attributes);
+    if (place.created) {
+      place.created(window_);
+    }
     connection_.SetTopLevelHints(window_, title);
     XSizeHints size_hints{};
     size_hints.flags = USPosition | PPosition | PSize | PMinSize | PMaxSize;
@@ -239,9 +258,6 @@ class MessageBox {
     if (icon_ != Icon::kNone) {
       DrawIcon();
     }
-    if (font_ == nullptr) {
-      return;
-    }
     const XftColor& color = connection_.TextColor(kText);
     int top = text_top_;
     for (const std::u32string& line : lines_) {
@@ -284,14 +300,11 @@ class MessageBox {
     const bool down = pressed_ && inside_;
     XSetWindowBackground(display_, button_, connection_.Pixel(down ? kButtonPressed : kButtonFace));
     XClearWindow(display_, button_);
-    if (font_ == nullptr) {
-      return;
-    }
     const std::u32string caption = U"OK";
     const int width = button_width_ - 2;
     const int height = button_height_ - 2;
     const int left = (width - TextWidth(display_, font_, caption)) / 2;
-    const int top = (height - (font_->ascent + font_->descent)) / 2;
+    const int top = (height - LineHeight()) / 2;
     DrawText(button_draw_, connection_.TextColor(kText), font_, left, top, caption);
   }
 
@@ -319,16 +332,17 @@ class MessageBox {
   XftDraw* draw_ = nullptr;
   XftDraw* button_draw_ = nullptr;
   Atom delete_window_ = None;
+  bool take_focus_;
   bool pressed_ = false;
   bool inside_ = false;
 };
 
 }  // namespace
 
-void RunMessageBox(Connection& connection, const std::string& prompt, int buttons,
-                   const std::string& title, Window owner, std::int16_t pointer_shape,
+void RunMessageBox(Connection& connection, const std::string& prompt, ui::MessageIcon icon,
+                   const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape,
                    const std::function<void(XEvent&)>& others) {
-  MessageBox box(connection, prompt, buttons, title, owner, pointer_shape);
+  MessageBox box(connection, prompt, icon, title, place, pointer_shape);
   box.Run(others);
 }
 

@@ -1,35 +1,28 @@
 #include "platform/x11/x11_platform.h"
 
 #include <X11/Xlib.h>
-#include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "platform/event_path.h"
+#include "platform/posix/clock.h"
+#include "platform/posix/instance_lock.h"
+#include "platform/record_file.h"
 #include "platform/runtime_error.h"
 #include "platform/x11/connection.h"
 #include "platform/x11/form_window.h"
 #include "platform/x11/message_box.h"
+#include "platform/x11/stage.h"
 
 namespace sagelight::x11 {
 namespace {
-
-std::string InstanceLockPath() {
-  const char* runtime_dir = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime_dir != nullptr && runtime_dir[0] == '/') {
-    return std::string(runtime_dir) + "/sagelight.lock";
-  }
-  return "/tmp/sagelight-" + std::to_string(getuid()) + ".lock";
-}
 
 class X11Platform final : public ui::Platform {
  public:
@@ -44,36 +37,47 @@ class X11Platform final : public ui::Platform {
   X11Platform(const X11Platform&) = delete;
   X11Platform& operator=(const X11Platform&) = delete;
   ~X11Platform() override {
-    if (ui::Installed() == this) {
-      ui::Install(nullptr);
-    }
     form_.reset();
     connection_.reset();
-    if (lock_fd_ >= 0) {
-      close(lock_fd_);
-    }
   }
 
   bool PrevInstance() override {
     if (!previous_instance_) {
-      previous_instance_ = !TakeInstanceLock();
+      switch (lock_.Take("sagelight.lock")) {
+        case posix::LockResult::kTaken:
+          previous_instance_ = false;
+          break;
+        case posix::LockResult::kHeldElsewhere:
+          previous_instance_ = true;
+          break;
+        case posix::LockResult::kUnavailable:
+          // Without a lock nobody can tell whether another saver runs:
+          // staying out is the safe side, and saying so the honest one.
+          std::fputs(
+              "Sagelight: no private folder for the single-instance lock "
+              "(set XDG_RUNTIME_DIR or HOME); not starting\n",
+              stderr);
+          previous_instance_ = true;
+          break;
+      }
     }
     return *previous_instance_;
   }
 
   std::string CommandLine() override { return command_line_; }
 
+  // The primary monitor, or the daemon's window that hosts the saver.
   float ScreenWidth() override {
     Connection& connection = RequireConnection();
-    return static_cast<float>(connection.WidthPixels() * connection.TwipsPerPixel());
+    return static_cast<float>(stage_.screen.width * connection.TwipsPerPixel());
   }
 
   float ScreenHeight() override {
     Connection& connection = RequireConnection();
-    return static_cast<float>(connection.HeightPixels() * connection.TwipsPerPixel());
+    return static_cast<float>(stage_.screen.height * connection.TwipsPerPixel());
   }
 
-  void ApplyMousePointer(std::int16_t shape) override {
+  void ApplyMousePointer(ui::PointerShape shape) override {
     // Seeding sets the hourglass before any window exists; the shape is
     // kept for the windows to come rather than opening the display for it.
     pointer_shape_ = shape;
@@ -85,94 +89,122 @@ class X11Platform final : public ui::Platform {
 
   ui::Form& ShowForm(const ui::FormDesign& design, ui::FormEvents& events) override {
     Connection& connection = RequireConnection();
-    form_ = std::make_unique<FormWindow>(design, connection, events, pointer_shape_);
+    if (stage_.host_gone) {
+      EndUnreachable();  // the daemon's window went before the saver could draw in it
+    }
+    form_ = std::make_unique<FormWindow>(design, connection);
+    const double twips = connection.TwipsPerPixel();
+    form_->Create(StartEventPath(*form_, events, twips, twips), pointer_shape_, stage_);
     return *form_;
   }
 
-  int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
-    Connection& connection = RequireConnection();
-    const Window owner = form_ ? form_->window() : None;
-    // While the box is open the form's windows still repaint, but its
-    // input is dropped and its timers wait.
-    RunMessageBox(connection, prompt, buttons, title, owner, pointer_shape_, [this](XEvent& event) {
-      if (form_ && form_->Owns(event.xany.window)) {
-        form_->HandleEvent(event, false);
-      }
-    });
-    if (form_) {
-      form_->TakeFocus();
-      // Input the form received while the box was open, the box's closing
-      // key or click among it, must not reach its handlers afterwards.
-      XSync(connection.display(), False);
-      while (XPending(connection.display()) > 0) {
-        XEvent event;
-        XNextEvent(connection.display(), &event);
-        if (form_->Owns(event.xany.window)) {
-          form_->HandleEvent(event, false);
-        }
-      }
-    }
-    return ui::kMsgBoxResultOk;
-  }
-
   bool CanShowMessages() override { return Connect() != nullptr; }
+
+  std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
   void RunEventLoop() override {
     if (!form_) {
       return;
     }
     Display* display = connection_->display();
-    const int fd = ConnectionNumber(display);
+    ui::EventPath& path = *Path();
     while (form_) {
-      while (XPending(display) > 0) {
-        XEvent event;
-        XNextEvent(display, &event);
-        if (form_->Owns(event.xany.window)) {
-          form_->HandleEvent(event, true);
-        }
-      }
-      if (form_->RunDueTimer(Now())) {
-        continue;  // the handler may have queued events or changed timers
+      HandlePending();
+      form_->HoldKeyboard();
+      path.RunDueTimers();
+      // A tick draws what it changed itself; the loop sleeps until the next
+      // tick or a real event.
+      if (XPending(display) > 0) {
+        continue;
       }
       int timeout_ms = -1;
-      if (const std::optional<ui::TimerSchedule::Millis> next = form_->NextTick()) {
-        const auto wait = *next - Now();
-        timeout_ms =
-            static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(wait.count(), 0, INT_MAX));
+      if (const std::optional<std::int64_t> wait = path.MillisToNextTimer()) {
+        timeout_ms = static_cast<int>(std::clamp<std::int64_t>(*wait, 0, INT_MAX));
       }
-      pollfd readable{fd, POLLIN, 0};
+      pollfd readable{ConnectionNumber(display), POLLIN, 0};
       if (poll(&readable, 1, timeout_ms) < 0 && errno != EINTR) {
-        // Nothing sensible is left to wait on.
+        std::fputs("Sagelight: cannot wait for the X server\n", stderr);
         std::_Exit(2);
       }
     }
   }
 
  protected:
+  void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
+                      const std::string& title) override {
+    Connection& connection = RequireConnection();
+    BoxPlace place;
+    place.area = stage_.screen;
+    place.parent = stage_.host != None ? stage_.host : connection.root();
+    if (form_) {
+      place.owner = form_->window();
+      // Above a form that no manager stacks, the box must not be managed
+      // either, or the manager could put it beneath; inside a daemon's
+      // window the daemon owns the keyboard.
+      place.override_redirect = !form_->Hosted();
+      place.take_focus = !form_->Hosted();
+      place.created = [this](Window box) { form_->KeepAbove(box); };
+    }
+    // While the box is open the form's windows still repaint; the event path
+    // drops their input.
+    RunMessageBox(connection, prompt, icon, title, place, pointer_shape_,
+                  [this](XEvent& event) { Dispatch(event); });
+    if (form_) {
+      form_->KeepAbove(None);
+      form_->TakeFocus();
+      // Input the form received while the box was open, the box's closing
+      // key or click among it, is dropped before the box counts as closed.
+      XSync(connection.display(), False);
+      HandlePending();
+    }
+  }
+
   void EndProcess(int exit_status) override { std::_Exit(exit_status); }
 
  private:
-  // Held from the first call for the life of the process, so that of any
-  // number of instances started together exactly one wins.
-  bool TakeInstanceLock() {
-    const std::string path = InstanceLockPath();
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) {
-      return true;  // nothing to tell by: let this instance run
+  void Dispatch(XEvent& event) {
+    if (XFilterEvent(&event, None) != False) {
+      return;  // the input method took it
     }
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      lock_fd_ = fd;
-      return true;
+    if (!form_) {
+      return;
     }
-    const bool held_elsewhere = errno == EWOULDBLOCK;
-    close(fd);
-    return !held_elsewhere;
+    if (event.xany.window == connection_->root()) {
+      form_->HandleRootEvent(event);
+    } else if (form_->Owns(event.xany.window)) {
+      form_->HandleEvent(event);
+      if (form_->Lost()) {
+        EndUnreachable();
+      }
+    }
+  }
+
+  // Another client destroyed the window the saver shows in: nobody can see
+  // or dismiss it any more, and a saver left running would hold the
+  // single-instance lock for ever. It ends as a program whose last window
+  // has gone: files closed, status 0.
+  [[noreturn]] void EndUnreachable() {
+    rt::CloseAll();
+    EndProgram(0);
+  }
+
+  void HandlePending() {
+    Display* display = connection_->display();
+    while (form_ && XPending(display) > 0) {
+      XEvent event;
+      XNextEvent(display, &event);
+      Dispatch(event);
+    }
   }
 
   Connection* Connect() {
     if (!connect_tried_) {
       connect_tried_ = true;
       connection_ = Connection::Open();
+      if (connection_) {
+        // A daemon that hosts screen savers names its window here.
+        stage_ = FindStage(*connection_, std::getenv("XSCREENSAVER_WINDOW"));
+      }
     }
     return connection_.get();
   }
@@ -187,11 +219,12 @@ class X11Platform final : public ui::Platform {
 
   std::string command_line_;
   std::optional<bool> previous_instance_;
-  int lock_fd_ = -1;
+  posix::InstanceLock lock_;
   bool connect_tried_ = false;
   std::unique_ptr<Connection> connection_;
+  Stage stage_;
   std::unique_ptr<FormWindow> form_;
-  std::int16_t pointer_shape_ = ui::kPointerDefault;
+  ui::PointerShape pointer_shape_ = ui::PointerShape::kDefault;
 };
 
 }  // namespace

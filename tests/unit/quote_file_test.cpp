@@ -8,12 +8,13 @@
 
 #include <cmath>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "platform/random.h"
 #include "platform/record_file.h"
+#include "platform/runtime.h"
 #include "platform/runtime_error.h"
-#include "platform/ui.h"
 #include "quotes/collection.h"
 #include "tests/unit/test_support.h"
 
@@ -82,14 +83,14 @@ TEST_F(QuoteFileTest, CreationSeedsOnlyAFileThatCountsNoRecord) {
     if (old_length >= 0) {
       WriteFile(QuoteFile(), std::string(static_cast<std::size_t>(old_length), 'Z'));
     }
-    ui::SetMousePointer(ui::kPointerDefault);
+    rt::SetMousePointer(rt::kMousePointerDefault);
     cQuoteFile store;
     const std::string bytes = ReadFile(QuoteFile());
     ASSERT_EQ(bytes.size(), 86200U) << "old length " << old_length;
     for (std::size_t k = 0; k < kCollectionSize; ++k) {
       ASSERT_EQ(bytes.substr(k * 200, 200), Padded(kCollection[k])) << "record " << k + 1;
     }
-    EXPECT_EQ(ui::MousePointer(), ui::kPointerDefault);
+    EXPECT_EQ(rt::MousePointer(), rt::kMousePointerDefault);
     EXPECT_EQ(rt::OpenFileCount(), 0);
   }
   const std::string seeded = ReadFile(QuoteFile());
@@ -121,7 +122,7 @@ TEST_F(QuoteFileTest, InsertTrimsSpacesOnlyAndCutsAtTwoHundred) {
 
   // Reading back: the top of the range picks the last record, r = 0 the first.
   const float top = std::nextafter(1.0F, 0.0F);
-  rt::QueueRandomNumbers({0.0F, 0.2F, 0.4F, 0.6F, top});
+  ScriptRandom({0.0F, 0.2F, 0.4F, 0.6F, top});
   EXPECT_EQ(store->GetQuote(), "first");
   EXPECT_EQ(store->GetQuote(), "padded both sides");
   EXPECT_EQ(store->GetQuote(), std::string(200, 'a'));
@@ -134,7 +135,7 @@ TEST_F(QuoteFileTest, GetQuoteReadsOneRecordAndNeverWrites) {
   // is there; 86,300 bytes count 432, with record 432 half beyond the end.
   WriteFile(QuoteFile(), Padded("one") + "  two, cut short" + std::string(84, ' '));
   cQuoteFile& store = Store();
-  rt::QueueRandomNumbers({0.75F});
+  ScriptRandom({0.75F});
   EXPECT_EQ(store.GetQuote(), "two, cut short");
   EXPECT_EQ(fs::file_size(QuoteFile()), 300U);
 
@@ -144,7 +145,7 @@ TEST_F(QuoteFileTest, GetQuoteReadsOneRecordAndNeverWrites) {
   }
   big += std::string(100, 'e');
   WriteFile(QuoteFile(), big);
-  rt::QueueRandomNumbers({std::nextafter(1.0F, 0.0F), 0.0F, 0.5F});
+  ScriptRandom({std::nextafter(1.0F, 0.0F), 0.0F, 0.5F});
   EXPECT_EQ(store.GetQuote(), std::string(100, 'e'));
   EXPECT_EQ(store.GetQuote(), "saying 1");
   EXPECT_EQ(store.GetQuote(), "saying 217");
@@ -165,7 +166,7 @@ TEST_F(QuoteFileTest, GetQuoteReadsOneRecordAndNeverWrites) {
 TEST_F(QuoteFileTest, SixteenBitCountLimitsGetQuoteButNotCreation) {
   cQuoteFile& store = Store();
   fs::resize_file(QuoteFile(), 6553499);  // sparse: 32,767 records
-  rt::QueueRandomNumbers({std::nextafter(1.0F, 0.0F)});
+  ScriptRandom({std::nextafter(1.0F, 0.0F)});
   EXPECT_EQ(store.GetQuote(), std::string(200, '\0'));  // record 32,767 of zeros
 
   fs::resize_file(QuoteFile(), 6553500);  // 32,768 records
@@ -181,6 +182,22 @@ TEST_F(QuoteFileTest, SixteenBitCountLimitsGetQuoteButNotCreation) {
   EXPECT_EQ(rt::OpenFileCount(), 0);  // failing operations still close the file
   cQuoteFile other;                   // creation counts in 32 bits: neither seeds nor refuses
   EXPECT_EQ(fs::file_size(QuoteFile()), 6553500U);
+
+  // 2 GiB and more: the length itself does not fit 32 bits. Each failing
+  // call still closes the file, so more calls than there are file numbers
+  // all give the same error.
+  fs::resize_file(QuoteFile(), (std::uintmax_t{1} << 31) + 200);
+  for (int i = 0; i < rt::kMaxFileNumber + 45; ++i) {
+    try {
+      (void)store.GetQuote();
+      ADD_FAILURE() << "a length beyond 32 bits must overflow";
+      break;
+    } catch (const rt::RuntimeError& error) {
+      ASSERT_EQ(error.Number(), rt::kErrOverflow) << "call " << i + 1;
+    }
+  }
+  EXPECT_EQ(rt::OpenFileCount(), 0);
+  EXPECT_EQ(rt::FreeFile(), 1);
 }
 
 TEST_F(QuoteFileTest, FolderAndFileChangesBetweenOperations) {
@@ -205,23 +222,25 @@ TEST_F(QuoteFileTest, FolderAndFileChangesBetweenOperations) {
 
 TEST_F(QuoteFileTest, SeedingOnAFullDiskStopsWithTheErrorUnderTheHourglass) {
   fs::create_symlink("/dev/full", QuoteFile());
-  ui::SetMousePointer(ui::kPointerDefault);
+  rt::SetMousePointer(rt::kMousePointerDefault);
   EXPECT_EQ(ErrorOfCreation(), rt::kErrDiskFull);
-  EXPECT_EQ(ui::MousePointer(), ui::kPointerHourglass);
+  EXPECT_EQ(rt::MousePointer(), rt::kMousePointerHourglass);
 }
 
 TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
-  // A child process under a file-size limit of 50 records seeds the file; the
-  // 51st write fails. It reports the error number and the pointer shape.
+  // A child process under a file-size limit of 50.6 records seeds the file;
+  // the 51st write fails part-way. It reports the error number and the
+  // pointer shape. Like the program, it ignores the limit's signal, so the
+  // write fails with an error instead.
   int report[2];
   ASSERT_EQ(pipe(report), 0);
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{50 * 200, 50 * 200};
+    rlimit limit{50 * 200 + 120, 50 * 200 + 120};
     setrlimit(RLIMIT_FSIZE, &limit);
-    const std::int32_t values[2] = {ErrorOfCreation(), ui::MousePointer()};
+    const std::int32_t values[2] = {ErrorOfCreation(), rt::MousePointer()};
     (void)!write(report[1], values, sizeof values);
     _exit(0);
   }
@@ -232,7 +251,7 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
   int status = 0;
   waitpid(child, &status, 0);
   EXPECT_EQ(values[0], rt::kErrDiskFull);
-  EXPECT_EQ(values[1], ui::kPointerHourglass);
+  EXPECT_EQ(values[1], rt::kMousePointerHourglass);
 
   const std::string bytes = ReadFile(QuoteFile());
   ASSERT_EQ(bytes.size(), 50U * 200);
@@ -242,6 +261,22 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
   // The next start counts 50 records and leaves the file as it is.
   cQuoteFile next;
   EXPECT_EQ(fs::file_size(QuoteFile()), 50U * 200);
+}
+
+TEST_F(QuoteFileTest, GetQuoteReseedsFromTheClockBeforeItDraws) {
+  cQuoteFile& store = Store();
+  for (int i = 0; i < 431; ++i) {
+    store.InsertQuote("saying " + std::string(1, static_cast<char>('a' + i % 26)) +
+                      std::string(1, static_cast<char>('a' + i / 26)));
+  }
+  // From the same state each time, only the clock's re-seed before the draw
+  // can lead to different records.
+  std::set<std::string> drawn;
+  for (int i = 0; i < 50; ++i) {
+    Runtime().Random().state = 42;
+    drawn.insert(store.GetQuote());
+  }
+  EXPECT_GT(drawn.size(), 10U);
 }
 
 }  // namespace

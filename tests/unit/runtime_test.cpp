@@ -1,12 +1,24 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <set>
 #include <string>
 
 #include "platform/convert.h"
+#include "platform/monitors.h"
 #include "platform/object.h"
 #include "platform/palette.h"
 #include "platform/random.h"
@@ -21,6 +33,8 @@ namespace {
 using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
+
+class RuntimeServices : public testing::ProgramTest {};
 
 // Runs `action` and returns the number of the run-time error it raised, or 0.
 template <typename Action>
@@ -72,8 +86,8 @@ TEST(Conversions, SixteenBitArithmeticNeverWraps) {
   EXPECT_EQ(ErrorOf([] { rt::RoundToSingle(1e39); }), rt::kErrOverflow);
 }
 
-TEST(RandomNumbers, StayBelowOneAndTheLargestGivesTheTopOfTheRange) {
-  rt::SeedRandom(12345);
+TEST_F(RuntimeServices, RandomNumbersStayBelowOneAndTheLargestGivesTheTopOfTheRange) {
+  Runtime().Random().state = 12345;
   float smallest = 1.0F;
   float largest = 0.0F;
   for (int i = 0; i < 200000; ++i) {
@@ -92,12 +106,12 @@ TEST(RandomNumbers, StayBelowOneAndTheLargestGivesTheTopOfTheRange) {
     EXPECT_EQ(rt::FloorToInt16(static_cast<double>(top) * m + 1.0), m) << m;
     EXPECT_EQ(rt::FloorToInt16(0.0 * m + 1.0), 1) << m;
   }
-  rt::QueueRandomNumbers({top, 0.0F});
+  ScriptRandom({top, 0.0F});
   EXPECT_EQ(rt::NextRandom(), top);
   EXPECT_EQ(rt::NextRandom(), 0.0F);
 }
 
-TEST(RandomNumbers, ReseedsInQuickSuccessionDoNotReplay) {
+TEST_F(RuntimeServices, RandomNumbersReseedsInQuickSuccessionDoNotReplay) {
   // Many re-seeds fall within one reading of a coarse clock; each must still
   // lead to a new sequence, or the quote drawn after the panel's place would
   // follow from that place.
@@ -108,10 +122,10 @@ TEST(RandomNumbers, ReseedsInQuickSuccessionDoNotReplay) {
   }
   EXPECT_GT(firsts.size(), 1990U);
 
-  rt::SeedRandom(7);
+  Runtime().Random().state = 7;
   rt::Randomize();
   const float a = rt::NextRandom();
-  rt::SeedRandom(7);
+  Runtime().Random().state = 7;
   rt::Randomize();
   rt::Randomize();
   EXPECT_NE(rt::NextRandom(), a);
@@ -139,13 +153,13 @@ TEST(Text, TrimTakesSpacesOnlyAndFixedFieldsPadAndCut) {
 }
 
 TEST(Palette, ColoursTwoToEightAndOnlyIndicesOfTheTable) {
-  EXPECT_EQ(rt::PaletteColor(2), 0x008000U);
-  EXPECT_EQ(rt::PaletteColor(3), 0x808000U);
-  EXPECT_EQ(rt::PaletteColor(4), 0x000080U);
-  EXPECT_EQ(rt::PaletteColor(5), 0x800080U);
-  EXPECT_EQ(rt::PaletteColor(6), 0x008080U);
-  EXPECT_EQ(rt::PaletteColor(7), 0xC0C0C0U);
-  EXPECT_EQ(rt::PaletteColor(8), 0x808080U);
+  EXPECT_EQ(rt::PaletteColor(2), ui::Color(0, 128, 0));
+  EXPECT_EQ(rt::PaletteColor(3), ui::Color(0, 128, 128));
+  EXPECT_EQ(rt::PaletteColor(4), ui::Color(128, 0, 0));
+  EXPECT_EQ(rt::PaletteColor(5), ui::Color(128, 0, 128));
+  EXPECT_EQ(rt::PaletteColor(6), ui::Color(128, 128, 0));
+  EXPECT_EQ(rt::PaletteColor(7), ui::Color(192, 192, 192));
+  EXPECT_EQ(rt::PaletteColor(8).Bgr(), 0x808080U);
   EXPECT_EQ(ErrorOf([] { rt::PaletteColor(16); }), rt::kErrInvalidCall);
   EXPECT_EQ(ErrorOf([] { rt::PaletteColor(-1); }), rt::kErrInvalidCall);
 }
@@ -158,13 +172,12 @@ TEST(LateBinding, UnknownMembersRaiseTheirOwnError) {
             "Object doesn't support this property or method");
 }
 
-class RecordFiles : public ::testing::Test {
+class RecordFiles : public testing::ProgramTest {
  protected:
-  void TearDown() override { rt::CloseAll(); }
   TempDir dir_;
 };
 
-TEST_F(RecordFiles, OpenCreatesAMissingFileButNeverAMissingFolder) {
+TEST_F(RecordFiles, OpenCreatesAMissingFileAndKeepsAnExistingOne) {
   const auto path = dir_.Path() / "new.dat";
   const std::int16_t number = rt::FreeFile();
   EXPECT_EQ(number, 1);
@@ -177,9 +190,6 @@ TEST_F(RecordFiles, OpenCreatesAMissingFileButNeverAMissingFolder) {
   EXPECT_EQ(rt::FreeFile(), 1);
   EXPECT_EQ(ErrorOf([&] { rt::Close(number); }), rt::kErrBadFileNumber);
 
-  const auto in_missing = dir_.Path() / "missing" / "new.dat";
-  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, in_missing.string(), 200); }), rt::kErrPathNotFound);
-  EXPECT_FALSE(std::filesystem::exists(dir_.Path() / "missing"));
   EXPECT_EQ(rt::OpenFileCount(), 0);
 
   // An existing file is opened as it is: neither truncated nor appended to.
@@ -214,29 +224,176 @@ TEST_F(RecordFiles, WritesPastTheEndExtendAndReadsBeyondItLeaveTheBuffer) {
   EXPECT_EQ(ReadFile(path), std::string(8, '\0') + "wxyzab");
 }
 
-TEST_F(RecordFiles, OperatingSystemFailuresBecomeFileErrors) {
-  // /dev/full accepts the open and refuses every write with ENOSPC.
-  if (!std::filesystem::exists("/dev/full")) {
-    GTEST_SKIP() << "no /dev/full";
-  }
-  rt::OpenRandom(1, "/dev/full", 200);
-  const std::string record(200, 'x');
-  EXPECT_EQ(ErrorOf([&] { rt::PutRecord(1, 1, record.data(), record.size()); }), rt::kErrDiskFull);
-  rt::Close(1);
+// What a child process met: the run-time error's number (0 for none, -1
+// when the child did not come back) and the file the error named.
+struct ChildResult {
+  std::int32_t number = -1;
+  std::string file;
+};
 
-  const auto locked = dir_.Path() / "locked";
-  std::filesystem::create_directory(locked);
-  std::filesystem::permissions(
-      locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  const bool root_ignores_permissions = [&] {
-    WriteFile(locked / "probe", "x");
-    return std::filesystem::exists(locked / "probe");
-  }();
-  if (!root_ignores_permissions) {
-    EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, (locked / "f.dat").string(), 200); }),
-              rt::kErrPathFileAccess);
+// Runs `prepare` (a limit or another user for this process only) and then
+// `action` in a child process.
+template <typename Prepare, typename Action>
+ChildResult InChild(Prepare prepare, Action action) {
+  int report[2];
+  if (pipe(report) != 0) {
+    return {};
   }
-  EXPECT_EQ(ErrorOf([&] { rt::OpenRandom(1, dir_.Path().string(), 200); }), rt::kErrPathFileAccess);
+  const pid_t child = fork();
+  if (child == 0) {
+    close(report[0]);
+    prepare();
+    ChildResult result{0, ""};
+    try {
+      action();
+    } catch (const rt::RuntimeError& error) {
+      result = {error.Number(), error.File()};
+    }
+    (void)!write(report[1], &result.number, sizeof result.number);
+    (void)!write(report[1], result.file.data(), result.file.size());
+    _exit(0);
+  }
+  close(report[1]);
+  ChildResult result;
+  std::string bytes;
+  char chunk[256];
+  for (ssize_t got; (got = read(report[0], chunk, sizeof chunk)) > 0;) {
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+  close(report[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (WIFEXITED(status) && bytes.size() >= sizeof result.number) {
+    std::memcpy(&result.number, bytes.data(), sizeof result.number);
+    result.file = bytes.substr(sizeof result.number);
+  }
+  return result;
+}
+
+TEST_F(RecordFiles, SystemFailuresBecomeTheNearestFileErrorAndNameTheFile) {
+  namespace fs = std::filesystem;
+  const fs::path dir = dir_.Path();
+  WriteFile(dir / "plain", "x");
+  fs::create_symlink(dir / "loop-b", dir / "loop-a");
+  fs::create_symlink(dir / "loop-a", dir / "loop-b");
+  WriteFile(dir / "no-permissions", "");
+  fs::permissions(dir / "no-permissions", fs::perms::none);
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socket_path = (dir / "socket").string();
+  ASSERT_LT(socket_path.size(), sizeof address.sun_path);
+  socket_path.copy(address.sun_path, socket_path.size());
+  ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  WriteFile(dir / "one-record", std::string(200, 'r'));
+
+  auto nothing = [] {};
+  // Root may open any file: a child that runs as root gives that up first.
+  auto ordinary_user = [] {
+    if (getuid() == 0) {
+      (void)!setuid(65534);
+    }
+  };
+  auto file_size_limit = [] {
+    signal(SIGXFSZ, SIG_IGN);  // as the program does at its start
+    const rlimit limit{300, 300};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  };
+  auto no_free_descriptor = [] {
+    // The undefined-behaviour checker needs descriptors of its own the first
+    // time it checks a type: let it meet the error's type while it can.
+    try {
+      rt::RaiseForFile(rt::kErrTooManyFiles, "warm-up");
+    } catch (const rt::RuntimeError& error) {
+      (void)error.File();
+    }
+    const int lowest_free = open("/dev/null", O_RDONLY);
+    close(lowest_free);
+    const rlimit limit{static_cast<rlim_t>(lowest_free), static_cast<rlim_t>(lowest_free)};
+    setrlimit(RLIMIT_NOFILE, &limit);
+  };
+  struct Case {
+    const char* what;
+    int error;
+    fs::path path;
+    std::function<void()> prepare;
+    std::int32_t number;
+  };
+  const Case cases[] = {
+      {"a name too long", ENAMETOOLONG, dir / std::string(300, 'n'), nothing,
+       rt::kErrBadFileNumber},
+      {"a missing folder", ENOENT, dir / "missing" / "f.dat", nothing, rt::kErrPathNotFound},
+      {"a file as a folder", ENOTDIR, dir / "plain" / "f.dat", nothing, rt::kErrPathNotFound},
+      {"a folder", EISDIR, dir, nothing, rt::kErrPathFileAccess},
+      {"a loop of links", ELOOP, dir / "loop-a", nothing, rt::kErrPathFileAccess},
+      {"a file without permissions", EACCES, dir / "no-permissions", ordinary_user,
+       rt::kErrPathFileAccess},
+      {"a socket", ENXIO, dir / "socket", nothing, rt::kErrDeviceUnavailable},
+      {"a pipe", ESPIPE, dir / "fifo", nothing, rt::kErrPathFileAccess},
+      {"a full disk", ENOSPC, "/dev/full", nothing, rt::kErrDiskFull},
+      {"a file-size limit", EFBIG, dir / "one-record", file_size_limit, rt::kErrDiskFull},
+      {"no file descriptor left", EMFILE, dir / "plain", no_free_descriptor, rt::kErrTooManyFiles},
+  };
+  const std::string record(200, 'w');
+  for (const Case& c : cases) {
+    EXPECT_EQ(rt::ErrorFromErrno(c.error), c.number) << c.what;
+    // Every failure comes from one of the steps of a record write.
+    const ChildResult result = InChild(c.prepare, [&] {
+      rt::OpenRandom(1, c.path.string(), 200);
+      (void)rt::FileLength(1);
+      rt::PutRecord(1, 2, record.data(), record.size());
+      rt::Close(1);
+    });
+    EXPECT_EQ(result.number, c.number) << c.what;
+    EXPECT_EQ(result.file, c.path.string()) << c.what;
+  }
+  close(listener);
+  EXPECT_FALSE(fs::exists(dir / "missing"));
+  // The record that the limit cut short is taken back whole.
+  EXPECT_EQ(ReadFile(dir / "one-record"), std::string(200, 'r'));
+
+  // Failures that cannot be brought about here.
+  const std::pair<int, std::int32_t> others[] = {
+      {EPERM, rt::kErrPermissionDenied},
+      {EBUSY, rt::kErrPermissionDenied},
+      {ETXTBSY, rt::kErrPermissionDenied},
+      {EAGAIN, rt::kErrPermissionDenied},
+      {EROFS, rt::kErrPathFileAccess},
+      {EINVAL, rt::kErrBadFileNumber},
+      {EBADF, rt::kErrBadFileNumber},
+      {ENODEV, rt::kErrDeviceUnavailable},
+      {EDQUOT, rt::kErrDiskFull},
+      {ENFILE, rt::kErrTooManyFiles},
+      {ENOMEM, rt::kErrOutOfMemory},
+      {EOVERFLOW, rt::kErrOverflow},
+      {EIO, rt::kErrDeviceIo},
+      // Codes that no file call should give keep the default.
+      {EDOM, rt::kErrDeviceIo},
+      {EXDEV, rt::kErrDeviceIo},
+  };
+  for (const auto& [error, number] : others) {
+    EXPECT_EQ(rt::ErrorFromErrno(error), number) << std::strerror(error);
+  }
+  // Whatever a code maps to has a text of its own.
+  for (int error = 1; error < 200; ++error) {
+    EXPECT_NE(rt::DescribeError(rt::ErrorFromErrno(error)),
+              rt::DescribeError(std::numeric_limits<std::int32_t>::max()))
+        << error;
+  }
+}
+
+TEST(Monitors, TheScreenIsThePrimaryElseTheOneAtTheOriginElseTheFirst) {
+  using ui::Monitor;
+  const Monitor left{0, 0, 1024, 768, false};
+  const Monitor right{1024, 0, 1280, 1024, false};
+  const Monitor right_primary{1024, 0, 1280, 1024, true};
+  const Monitor off{0, 0, 0, 0, true};
+  EXPECT_EQ(ui::PrimaryMonitor({left, right_primary}), 1U);
+  EXPECT_EQ(ui::PrimaryMonitor({right, left}), 1U);  // none marked: the one at the origin
+  EXPECT_EQ(ui::PrimaryMonitor({right, Monitor{2304, 0, 800, 600, false}}), 0U);
+  EXPECT_EQ(ui::PrimaryMonitor({off, right}), 1U);  // marked, but showing nothing
+  EXPECT_EQ(ui::PrimaryMonitor({}), std::nullopt);
 }
 
 }  // namespace

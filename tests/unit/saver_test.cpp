@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/palette.h"
 #include "platform/random.h"
@@ -20,9 +22,84 @@ namespace {
 namespace fs = std::filesystem;
 using headless::HeadlessPlatform;
 
-const std::set<ui::Color> kCycleColours = {0x008000, 0x808000, 0x000080, 0x800080,
-                                           0x008080, 0xC0C0C0, 0x808080};
+const std::set<ui::Color> kCycleColours = {ui::Color(0, 128, 0),    ui::Color(0, 128, 128),
+                                           ui::Color(128, 0, 0),    ui::Color(128, 0, 128),
+                                           ui::Color(128, 128, 0),  ui::Color(192, 192, 192),
+                                           ui::Color(128, 128, 128)};
 const float kTopR = std::nextafter(1.0F, 0.0F);
+
+// The window as designed, row by row: geometry in twips, colours, fonts
+// (none: the face of its surroundings), alignment and caption.
+TEST(WindowDesign, EveryElementAsDesigned) {
+  const ui::FormDesign& form = SaverDesign();
+  EXPECT_FALSE(form.border);
+  EXPECT_TRUE(form.maximized);
+  EXPECT_EQ(form.caption, "");
+  EXPECT_EQ(form.back_color, ui::Color(0, 0, 0));
+  EXPECT_EQ(form.font.face, "Arial");
+  EXPECT_EQ(form.font.points, 8.25F);
+  EXPECT_EQ(form.font.weight, 400);
+
+  struct Row {
+    const char* name;
+    ui::ElementKind kind;
+    std::optional<ui::ElementId> parent;
+    int left, top, width, height;
+    ui::Color back, fore;
+    const char* face;  // its own font, or nullptr
+    float points;
+    ui::Alignment alignment;
+    std::string caption;
+    bool visible;
+    bool clicks;
+  };
+  const ui::Color black(0, 0, 0);
+  const std::vector<Row> rows = {
+      {"pic", ui::ElementKind::kPictureBox, std::nullopt, 2400, 1020, 4095, 2535,
+       ui::Color(0, 128, 128), black, "MS Sans Serif", 8.25F, ui::Alignment::kLeft, "", false,
+       false},
+      {"Label2", ui::ElementKind::kLabel, kPic, 60, 2280, 3975, 195, black, ui::Color(255, 255, 0),
+       nullptr, 0, ui::Alignment::kCenter, kCaptionLine, true, false},
+      {"Label1", ui::ElementKind::kLabel, kPic, 60, 60, 3975, 2175, black, ui::Color(255, 255, 255),
+       "Arial", 11.25F, ui::Alignment::kLeft, "xxx", true, true},
+      {"Timer1", ui::ElementKind::kTimer, std::nullopt, 0, 0, 0, 0, black, black, nullptr, 0,
+       ui::Alignment::kLeft, "", false, false},
+  };
+  ASSERT_EQ(form.elements.size(), rows.size());
+  for (ui::ElementId id = 0; id < rows.size(); ++id) {
+    const Row& row = rows[id];
+    const ui::ElementDesign& element = form.elements[id];
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(element.name, row.name);
+    EXPECT_EQ(element.kind, row.kind);
+    EXPECT_EQ(element.parent, row.parent);
+    EXPECT_EQ(element.left, row.left);
+    EXPECT_EQ(element.top, row.top);
+    EXPECT_EQ(element.width, row.width);
+    EXPECT_EQ(element.height, row.height);
+    if (row.kind != ui::ElementKind::kTimer) {
+      EXPECT_EQ(element.back_color, row.back);
+      EXPECT_EQ(element.fore_color, row.fore);
+      EXPECT_TRUE(element.opaque);
+      EXPECT_EQ(element.alignment, row.alignment);
+      EXPECT_EQ(element.caption, row.caption);
+    }
+    EXPECT_EQ(element.font.has_value(), row.face != nullptr);
+    if (row.face != nullptr) {
+      EXPECT_EQ(element.font->face, row.face);
+      EXPECT_EQ(element.font->points, row.points);
+      EXPECT_EQ(element.font->weight, 400);
+      EXPECT_FALSE(element.font->italic || element.font->underline || element.font->strikeout);
+    }
+    EXPECT_EQ(element.visible, row.visible);
+    EXPECT_TRUE(element.enabled);
+    EXPECT_EQ(element.has_click_handler, row.clicks);
+  }
+  // The caption strip writes in the panel's face at 8.25 points.
+  EXPECT_EQ(form.FontOf(kLabel2).face, "MS Sans Serif");
+  EXPECT_EQ(form.FontOf(kLabel2).points, 8.25F);
+  EXPECT_EQ(form.elements[kTimer1].interval_ms, 1000);
+}
 
 class DisplayCycle : public testing::ProgramTest {
  protected:
@@ -38,7 +115,6 @@ TEST_F(DisplayCycle, ShowsASayingAtOneSecondForSeventeenOfEveryTwenty) {
   HeadlessPlatform& saver = StartSaver();
   ASSERT_FALSE(StartStatus());
   const ui::Form& form = *saver.ShownForm();
-  EXPECT_EQ(form.Design().name, "frmSaver");
 
   saver.Advance(999);
   EXPECT_FALSE(PanelShowing(saver));
@@ -81,7 +157,7 @@ TEST_F(DisplayCycle, EveryPanelIsWhollyOnScreenInACycleColourNeverAsDesigned) {
     ASSERT_LE(y + form.Height(kPic), 11520.0F);
     ASSERT_EQ(form.Width(kPic), 4095.0F);
     ASSERT_EQ(form.Height(kPic), 2535.0F);
-    ASSERT_TRUE(kCycleColours.count(form.BackColor(kPic))) << form.BackColor(kPic);
+    ASSERT_TRUE(kCycleColours.count(form.BackColor(kPic))) << form.BackColor(kPic).Bgr();
     ASSERT_NE(Caption(saver), "xxx");
     ASSERT_FALSE(x == 2400.0F && y == 1020.0F);
     seen.insert(form.BackColor(kPic));
@@ -96,14 +172,14 @@ TEST_F(DisplayCycle, TheEndsOfTheRandomRangeReachTheEdgesOfThePlacesAndColours) 
   HeadlessPlatform& saver = StartSaver();
   const ui::Form& form = *saver.ShownForm();
   // Draws of a tick: left, top, the saying, the colour.
-  rt::QueueRandomNumbers({0.0F, 0.0F, 0.0F, 0.0F});
+  ScriptRandom({0.0F, 0.0F, 0.0F, 0.0F});
   saver.Advance(1000);
   EXPECT_EQ(form.Left(kPic), 1.0F);
   EXPECT_EQ(form.Top(kPic), 1.0F);
   EXPECT_EQ(form.BackColor(kPic), rt::PaletteColor(2));
   EXPECT_EQ(Caption(saver), "Sagelight\r\n\r\n" + std::string(kCollection[0]));
 
-  rt::QueueRandomNumbers({kTopR, kTopR, kTopR, kTopR});
+  ScriptRandom({kTopR, kTopR, kTopR, kTopR});
   saver.Advance(20000);
   EXPECT_EQ(form.Left(kPic), 11265.0F);
   EXPECT_EQ(form.Top(kPic), 8985.0F);
@@ -114,17 +190,16 @@ TEST_F(DisplayCycle, ScreensAsWideAsThePanelOrNarrower) {
   headless::Options options = SaverOptions();
   options.screen_width_px = 273;  // exactly the panel: dW = 0
   HeadlessPlatform& exact = Start(options);
-  rt::QueueRandomNumbers({kTopR, 0.5F, 0.5F, 0.5F});
+  ScriptRandom({kTopR, 0.5F, 0.5F, 0.5F});
   exact.Advance(1000);
   EXPECT_EQ(exact.ShownForm()->Left(kPic), 1.0F);
-  Module1::ResetProcessState();
 
   options.screen_width_px = 200;  // 3000 twips: dW = -1095
   HeadlessPlatform& narrow = Start(options);
-  rt::QueueRandomNumbers({kTopR, 0.5F, 0.5F, 0.5F});
+  ScriptRandom({kTopR, 0.5F, 0.5F, 0.5F});
   narrow.Advance(1000);
   EXPECT_EQ(narrow.ShownForm()->Left(kPic), -1094.0F);
-  rt::QueueRandomNumbers({0.0F, 0.5F, 0.5F, 0.5F});
+  ScriptRandom({0.0F, 0.5F, 0.5F, 0.5F});
   narrow.Advance(20000);
   EXPECT_EQ(narrow.ShownForm()->Left(kPic), 1.0F);
   EXPECT_TRUE(narrow.MessageBoxes().empty());
@@ -137,7 +212,7 @@ TEST_F(DisplayCycle, AFailedTickShowsOneBoxAndTheCycleGoesOn) {
   ASSERT_EQ(saver.MessageBoxes().size(), 1U);
   const headless::MessageBoxRecord& box = saver.MessageBoxes()[0];
   EXPECT_EQ(box.prompt, "An error has occured: \r\nfrmSaver.Timer1_Error: Path not found.");
-  EXPECT_EQ(box.buttons, 64);
+  EXPECT_EQ(box.icon, ui::MessageIcon::kInformation);
   EXPECT_EQ(box.title, "");
   EXPECT_FALSE(PanelShowing(saver));
   EXPECT_EQ(Caption(saver), "xxx");
@@ -167,7 +242,6 @@ TEST_F(DisplayCycle, OverflowsOfTheQuoteCountAndOfAWideScreenAreReported) {
   EXPECT_EQ(saver.MessageBoxes()[0].prompt,
             "An error has occured: \r\nfrmSaver.Timer1_Error: Overflow.");
   EXPECT_FALSE(PanelShowing(saver));
-  Module1::ResetProcessState();
 
   headless::Options options = SaverOptions();
   options.screen_width_px = 2185;  // 32775 twips
@@ -185,12 +259,37 @@ TEST_F(DisplayCycle, NoTicksRunWhileABoxIsOpenAndNoneBurstAfterIt) {
   options.message_box_open_ms = 5000;
   HeadlessPlatform& saver = Start(options);
   fs::remove_all(SystemFolder());
-  saver.Advance(1000);  // the box stays open until 6 s
+  // While the box is open from 1 s to 6 s nothing reaches the program: no
+  // tick, no key, no pointer, no click.
+  saver.OnMessageBox([&saver](const headless::MessageBoxRecord& /*box*/) {
+    saver.TypeCharacter('q');
+    saver.MovePointerToPixel(10, 10);
+    saver.MovePointerToPixel(500, 500);
+    saver.ClickPixel(100, 60);
+  });
+  saver.Advance(1000);
   EXPECT_EQ(saver.Now(), 6000);
-  EXPECT_EQ(saver.TicksDelivered(), 1);
-  saver.Advance(1000);  // the one pending tick at 6 s, the next at 7 s
+  EXPECT_FALSE(saver.Ended());
+  // The ticks that fell due meanwhile come as one, at once, and the next
+  // one a second later.
+  EXPECT_EQ(saver.TicksDelivered(), 2);
+  EXPECT_EQ(intTick, 2);
+  saver.Advance(999);
+  EXPECT_EQ(saver.TicksDelivered(), 2);
+  saver.Advance(1);
   EXPECT_EQ(saver.TicksDelivered(), 3);
-  EXPECT_EQ(intTick, 3);
+  ASSERT_EQ(saver.MessageBoxes().size(), 1U);
+}
+
+TEST_F(DisplayCycle, MemoryRunningOutInATickIsReportedLikeAnyError) {
+  HeadlessPlatform& saver = StartSaver();
+  saver.OnScreenQuery([] { throw std::bad_alloc(); });
+  saver.Advance(1000);
+  ASSERT_EQ(saver.MessageBoxes().size(), 1U);
+  EXPECT_EQ(saver.MessageBoxes()[0].prompt,
+            "An error has occured: \r\nfrmSaver.Timer1_Error: Out of memory.");
+  EXPECT_FALSE(saver.Ended());
+  EXPECT_FALSE(PanelShowing(saver));
 }
 
 class Dismissal : public testing::ProgramTest {
@@ -240,7 +339,6 @@ TEST_F(Dismissal, APositionOnTheLeftOrTopEdgeOnlyRecords) {
   saver.MovePointer(6015, 6000);
   ExpectEndedCleanly();
 
-  Module1::ResetProcessState();
   HeadlessPlatform& top = Saver();
   top.MovePointer(6000, 0);
   top.MovePointer(6000, 3000);  // the recorded y was 0
@@ -251,7 +349,7 @@ TEST_F(Dismissal, APositionOnTheLeftOrTopEdgeOnlyRecords) {
 
 TEST_F(Dismissal, ThePanelSwallowsPointerMovesButNotTheWayBack) {
   HeadlessPlatform& saver = Saver();
-  rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
+  ScriptRandom({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
   saver.MovePointer(6000, 5000);
   saver.Advance(1000);
   ASSERT_TRUE(saver.ShownForm()->Showing(kPic));
@@ -267,9 +365,8 @@ TEST_F(Dismissal, ThePanelSwallowsPointerMovesButNotTheWayBack) {
   ExpectEndedCleanly();
 
   // Once the panel hides at 18 s the same place is background again.
-  Module1::ResetProcessState();
   HeadlessPlatform& again = Saver();
-  rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});
+  ScriptRandom({0.0F, 0.0F, 0.5F, 0.5F});
   again.MovePointer(2000, 1500);
   again.Advance(18000);
   again.MovePointer(2100, 1500);
@@ -279,10 +376,12 @@ TEST_F(Dismissal, ThePanelSwallowsPointerMovesButNotTheWayBack) {
 TEST_F(Dismissal, CharacterKeysEndTheSaverOtherKeysDoNot) {
   for (const std::int16_t key : {std::int16_t{'a'}, std::int16_t{27}, std::int16_t{13},
                                  std::int16_t{' '}, std::int16_t{8}}) {
-    Module1::ResetProcessState();
     HeadlessPlatform& saver = Saver();
     saver.PressKeyWithoutCharacter();
     saver.Advance(2000);
+    EXPECT_FALSE(saver.Ended());
+    saver.Type(U"a", /*alt=*/true);  // a command to the window system
+    saver.Type(U"\x7F");             // Delete
     EXPECT_FALSE(saver.Ended());
     saver.TypeCharacter(key);
     ExpectEndedCleanly();
@@ -292,15 +391,33 @@ TEST_F(Dismissal, CharacterKeysEndTheSaverOtherKeysDoNot) {
   }
 }
 
+TEST_F(Dismissal, LettersOfEveryLayoutEndTheSaver) {
+  // Cyrillic, Greek, Hebrew, the euro sign, a letter typed with AltGr, and
+  // the control character Ctrl with a letter types.
+  for (const std::u32string text :
+       {U"\u0436", U"\u03B1", U"\u05D0", U"\u20AC", U"\u00E9", U"\x01"}) {
+    HeadlessPlatform& saver = Saver();
+    saver.Type(text);
+    ExpectEndedCleanly();
+  }
+}
+
 TEST_F(Dismissal, OnlyAClickOnTheSayingEndsTheSaver) {
   HeadlessPlatform& saver = Saver();
-  rt::QueueRandomNumbers({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
-  saver.ClickPixel(600, 600);                        // background
-  saver.ClickPixel(100, 100);  // before the panel shows, this is background too
+  ScriptRandom({0.0F, 0.0F, 0.5F, 0.5F});  // the panel at (1, 1)
+  saver.ClickPixel(600, 600);              // background
+  saver.ClickPixel(100, 100);              // before the panel shows, this is background too
   saver.Advance(1000);
   saver.ClickPixel(1, 1);      // frame
   saver.ClickPixel(100, 160);  // caption strip
   saver.ClickPixel(272, 80);   // right frame
+  // A click is a press and a release on the saying, with the left button.
+  saver.PressPixel(100, 60);
+  saver.ReleasePixel(100, 160);  // released on the caption strip
+  saver.PressPixel(100, 160);
+  saver.ReleasePixel(100, 60);  // pressed on the caption strip
+  saver.PressPixel(100, 60, ui::MouseButton::kRight);
+  saver.ReleasePixel(100, 60, ui::MouseButton::kRight);
   EXPECT_FALSE(saver.Ended());
   saver.ClickPixel(100, 60);  // the saying, with no pointer movement before
   ExpectEndedCleanly();

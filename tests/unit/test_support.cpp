@@ -6,10 +6,6 @@
 #include <random>
 #include <sstream>
 
-#include "platform/quote_path.h"
-#include "platform/random.h"
-#include "platform/record_file.h"
-#include "platform/ui.h"
 #include "startup/module1.h"
 
 namespace sagelight::testing {
@@ -41,19 +37,22 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-void ProgramTest::SetUp() {
-  Module1::ResetProcessState();
-  rt::QueueRandomNumbers({});
-  rt::SetDriveRoot(drive_.Path().string());
-  std::filesystem::create_directories(SystemFolder());
+ProgramTest::ProgramTest()
+    : platform_(std::make_unique<headless::HeadlessPlatform>(headless::Options{})),
+      runtime_(
+          std::make_unique<rt::Runtime>(*platform_, rt::RuntimeOptions{drive_.Path().string()})) {}
+
+void ProgramTest::SetUp() { std::filesystem::create_directories(SystemFolder()); }
+
+void ProgramTest::TearDown() { EndProcess(); }
+
+void ProgramTest::EndProcess() {
+  runtime_.reset();
+  platform_.reset();
 }
 
-void ProgramTest::TearDown() {
-  Module1::ResetProcessState();
-  platform_.reset();
-  rt::QueueRandomNumbers({});
-  rt::SetDriveRoot("");
-  ui::Install(nullptr);
+void ProgramTest::ScriptRandom(std::initializer_list<float> numbers) {
+  runtime_->Random().scripted.assign(numbers.begin(), numbers.end());
 }
 
 std::filesystem::path ProgramTest::SystemFolder() const {
@@ -69,7 +68,9 @@ headless::Options ProgramTest::SaverOptions() {
 }
 
 headless::HeadlessPlatform& ProgramTest::Start(headless::Options options) {
+  EndProcess();
   platform_ = std::make_unique<headless::HeadlessPlatform>(std::move(options));
+  runtime_ = std::make_unique<rt::Runtime>(*platform_, rt::RuntimeOptions{drive_.Path().string()});
   start_status_ = platform_->Start(&Module1::Main);
   return *platform_;
 }

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "platform/headless/headless.h"
+#include "platform/runtime.h"
 
 namespace sagelight::testing {
 
@@ -28,26 +30,39 @@ std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 
 // Drive c: mapped to a temporary folder that holds windows/system, as a
-// fresh process would find it; the program's process-wide state is reset
-// before and after each test.
+// fresh process would find it. Each program a test starts runs in a runtime
+// of its own, as a new process would.
 class ProgramTest : public ::testing::Test {
  protected:
+  // A runtime on a headless platform from the start, so that the runtime's
+  // services work before any program runs.
+  ProgramTest();
   void SetUp() override;
   void TearDown() override;
 
   [[nodiscard]] std::filesystem::path SystemFolder() const;
   [[nodiscard]] std::filesystem::path QuoteFile() const;
 
-  // Start the real program on a headless platform with these options.
+  // Start the real program on a headless platform with these options, in a
+  // new process: the previous one, if any, ends first.
   headless::HeadlessPlatform& Start(headless::Options options);
+  // The platform and runtime of the program started last (before any, a
+  // process that runs no program yet).
+  headless::HeadlessPlatform& Platform() { return *platform_; }
+  rt::Runtime& Runtime() { return *runtime_; }
+  // Let the generator hand out these numbers first.
+  void ScriptRandom(std::initializer_list<float> numbers);
   headless::HeadlessPlatform& StartSaver() { return Start(SaverOptions()); }
   static headless::Options SaverOptions();
 
   [[nodiscard]] std::optional<int> StartStatus() const { return start_status_; }
 
  private:
+  void EndProcess();
+
   TempDir drive_;
   std::unique_ptr<headless::HeadlessPlatform> platform_;
+  std::unique_ptr<rt::Runtime> runtime_;
   std::optional<int> start_status_;
 };
 

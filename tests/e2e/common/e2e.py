@@ -85,14 +85,14 @@ class XServer:
     screenshot through a request would take a process and a round trip.
     -nocursor: the server would draw the pointer into that file too."""
 
-    def __init__(self):
+    def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
         self.fbdir = tempfile.mkdtemp(prefix="sagelight-fb-",
                                       dir="/dev/shm" if os.access("/dev/shm", os.W_OK) else None)
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-retro", "-nocursor", "-noreset",
              "-nolisten", "tcp", "-fbdir", self.fbdir,
-             "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24"],
+             "-screen", "0", f"{width}x{height}x24"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=_end_with_parent)
         os.close(write_end)
@@ -112,6 +112,8 @@ class XServer:
         with open(os.path.join(self.fbdir, "Xvfb_screen0"), "rb") as frame:
             self.frame = mmap.mmap(frame.fileno(), 0, access=mmap.ACCESS_READ)
         self.layout = FrameLayout(self.frame[:100])
+        check((self.layout.width, self.layout.height) == (width, height),
+              f"the screen is {self.layout.width}x{self.layout.height}")
 
     def env(self, **extra):
         return dict(os.environ, DISPLAY=self.display, **extra)
@@ -138,6 +140,9 @@ class XServer:
         result = self.run("setxkbmap", "-display", self.display, layout)
         check(result.returncode == 0, f"setxkbmap {layout}: {result.stderr}")
 
+    def focus(self):
+        return self.run("xdotool", "getwindowfocus").stdout.strip()
+
     def windows(self, class_name):
         """Viewable windows whose WM_CLASS name matches, as (id, left, top,
         width, height)."""
@@ -156,6 +161,22 @@ class XServer:
         raw = self.frame[self.layout.offset:self.layout.end]
         return Shot(raw, self.layout, before, time.monotonic())
 
+    def set_monitors(self, monitors, primary):
+        """Splits the screen into `monitors` (Areas) as RandR reports them,
+        the first taking the screen's one output; `primary` is an index, or
+        None to mark none."""
+        for line in self.run("xrandr", "--listmonitors").stdout.splitlines()[1:]:
+            self.run("xrandr", "--delmonitor", line.split()[1].lstrip("*+"))
+        for i, area in enumerate(monitors):
+            name = ("*" if i == primary else "") + f"M{i}"
+            geometry = (f"{area.width}/{area.width // 4}x{area.height}/{area.height // 4}"
+                        f"+{area.x}+{area.y}")
+            result = self.run("xrandr", "--setmonitor", name, geometry,
+                              "screen" if i == 0 else "none")
+            check(result.returncode == 0, f"xrandr --setmonitor: {result.stderr}")
+        count = len(self.run("xrandr", "--listmonitors").stdout.splitlines()) - 1
+        check(count == len(monitors), f"the server lists {count} monitors")
+
     def close(self):
         if self.process.poll() is None:
             # Terminated, not killed, so it removes its lock file and leaves
@@ -172,9 +193,52 @@ class XServer:
         shutil.rmtree(self.fbdir, ignore_errors=True)
 
 
-class FrameLayout:
-    """Where the pixels are in an xwd dump of a 24-bit TrueColor screen:
-    four bytes a pixel, the fourth one unused and 0."""
+class Area:
+    """A rectangle of the screen, such as a monitor."""
+
+    def __init__(self, x, y, width, height):
+        self.x, self.y, self.width, self.height = x, y, width, height
+
+    def holds(self, panel):
+        return (panel.left >= self.x and panel.top >= self.y
+                and panel.right < self.x + self.width and panel.bottom < self.y + self.height)
+
+    def background_point(self, panel):
+        """A point of this area well away from the panel."""
+        centre_x, centre_y = self.x + self.width // 2, self.y + self.height // 2
+        x = self.x + 50 if panel.left + panel.right > 2 * centre_x else self.x + self.width - 50
+        y = self.y + 50 if panel.top + panel.bottom > 2 * centre_y else self.y + self.height - 50
+        return x, y
+
+    def __repr__(self):
+        return f"{self.width}x{self.height}+{self.x}+{self.y}"
+
+
+class PixelLayout:
+    """Four bytes a pixel, red, green and blue at `channels`, the fourth
+    byte unused and 0."""
+
+    def __init__(self, width, height, channels=(2, 1, 0)):
+        self.width, self.height, self.channels = width, height, channels
+        self.offset, self.end = 0, 4 * width * height
+        self.black = bytes(self.end)
+
+    def encode(self, colour):
+        pixel = bytearray(4)
+        for value, offset in zip(colour, self.channels):
+            pixel[offset] = value
+        return bytes(pixel)
+
+    def from_rgb(self, rgb):
+        """Pixels of three bytes, as a picture file holds them, in this layout."""
+        raw = bytearray(self.end)
+        for channel, offset in enumerate(self.channels):
+            raw[offset::4] = rgb[channel::3]
+        return bytes(raw)
+
+
+class FrameLayout(PixelLayout):
+    """Where the pixels are in an xwd dump of a 24-bit TrueColor screen."""
 
     def __init__(self, header):
         fields = struct.unpack(">25I", header)
@@ -183,18 +247,10 @@ class FrameLayout:
         if (pixmap_format != 2 or bits_per_pixel != 32 or bytes_per_line != 4 * width
                 or fields[14:17] != (0xFF0000, 0xFF00, 0xFF)):
             raise SetupError(f"unexpected frame buffer format {fields}")
-        check((width, height) == (SCREEN_WIDTH, SCREEN_HEIGHT), f"screen is {width}x{height}")
+        # Offsets of red, green and blue in a pixel's four bytes.
+        super().__init__(width, height, (2, 1, 0) if byte_order == 0 else (1, 2, 3))
         self.offset = header_size + 12 * fields[19]
         self.end = self.offset + bytes_per_line * height
-        self.black = bytes(self.end - self.offset)
-        # Offsets of red, green and blue in a pixel's four bytes.
-        self.channels = (2, 1, 0) if byte_order == 0 else (1, 2, 3)
-
-    def encode(self, colour):
-        pixel = bytearray(4)
-        for value, offset in zip(colour, self.channels):
-            pixel[offset] = value
-        return bytes(pixel)
 
 
 class Shot:
@@ -203,9 +259,14 @@ class Shot:
 
     def __init__(self, raw, layout, before, after):
         self.raw, self.layout, self.before, self.after = raw, layout, before, after
+        self.width, self.height = layout.width, layout.height
+
+    @property
+    def taken(self):
+        return (self.before + self.after) / 2
 
     def pixel(self, x, y):
-        at = 4 * (y * SCREEN_WIDTH + x)
+        at = 4 * (y * self.width + x)
         return tuple(self.raw[at + offset] for offset in self.layout.channels)
 
     def pixels(self, left, top, right, bottom):
@@ -215,6 +276,14 @@ class Shot:
     def is_black(self):
         return self.raw == self.layout.black
 
+    def within(self, area):
+        """The screenshot with all outside `area` painted black."""
+        raw = bytearray(len(self.raw))
+        for y in range(area.y, area.y + area.height):
+            start = 4 * (y * self.width + area.x)
+            raw[start:start + 4 * area.width] = self.raw[start:start + 4 * area.width]
+        return Shot(bytes(raw), self.layout, self.before, self.after)
+
     def shows_root(self):
         """Whether the root window's weave shows: white pixels four apart
         with black between them, as no text is drawn."""
@@ -223,12 +292,12 @@ class Shot:
     def lit_box(self):
         """(left, top, right, bottom), inclusive, of all that is not black,
         or None for a black screen."""
-        stride = 4 * SCREEN_WIDTH
-        lines = [self.raw[y * stride:(y + 1) * stride] for y in range(SCREEN_HEIGHT)]
+        stride = 4 * self.width
+        lines = [self.raw[y * stride:(y + 1) * stride] for y in range(self.height)]
         rows = [y for y, line in enumerate(lines) if line.strip(b"\0")]
         if not rows:
             return None
-        left, right = SCREEN_WIDTH, -1
+        left, right = self.width, -1
         for y in rows:
             row = lines[y]
             left = min(left, (len(row) - len(row.lstrip(b"\0"))) // 4)
@@ -240,28 +309,28 @@ class Shot:
         its top and bottom rows are runs of exactly 273 pixels of one palette
         colour."""
         first = (len(self.raw) - len(self.raw.lstrip(b"\0"))) // 4
-        left, top = first % SCREEN_WIDTH, first // SCREEN_WIDTH
-        colour = self.pixel(left, top) if first < SCREEN_WIDTH * SCREEN_HEIGHT else None
-        if (colour in PALETTE and left + PANEL_WIDTH <= SCREEN_WIDTH
-                and top + PANEL_HEIGHT <= SCREEN_HEIGHT
+        left, top = first % self.width, first // self.width
+        colour = self.pixel(left, top) if first < self.width * self.height else None
+        if (colour in PALETTE and left + PANEL_WIDTH <= self.width
+                and top + PANEL_HEIGHT <= self.height
                 and self._runs_exactly(left, top, colour)
                 and self._runs_exactly(left, top + PANEL_HEIGHT - 1, colour)):
             return Panel(left, top, colour)
         return None
 
     def _runs_exactly(self, left, y, colour):
-        at = 4 * (y * SCREEN_WIDTH + left)
+        at = 4 * (y * self.width + left)
         right = left + PANEL_WIDTH
         return (self.raw[at:at + 4 * PANEL_WIDTH] == self.layout.encode(colour) * PANEL_WIDTH
                 and (left == 0 or self.pixel(left - 1, y) != colour)
-                and (right == SCREEN_WIDTH or self.pixel(right, y) != colour))
+                and (right == self.width or self.pixel(right, y) != colour))
 
     def save_ppm(self, path):
         rgb = bytearray(len(self.raw) // 4 * 3)
         for channel, offset in enumerate(self.layout.channels):
             rgb[channel::3] = self.raw[offset::4]
         with open(path, "wb") as picture:
-            picture.write(b"P6 %d %d 255\n" % (SCREEN_WIDTH, SCREEN_HEIGHT) + rgb)
+            picture.write(b"P6 %d %d 255\n" % (self.width, self.height) + rgb)
 
 
 class Panel:
@@ -345,6 +414,37 @@ def check_panel(shot):
     check(not any(map(is_white, caption)), "the caption strip holds white")
     check(caption.count(BLACK) > len(caption) // 2, "the caption strip is not black")
     return panel
+
+
+def wait_panel(screenshot, within, what, saver=None, area=None):
+    """The panel and the screenshot it shows in, once one passes
+    check_panel: only the panel is lit (in `area`, when given)."""
+    found = []
+
+    def panel_shows():
+        shot = screenshot()
+        try:
+            found[:] = [check_panel(shot.within(area) if area else shot), shot]
+        except Failure:
+            return False
+        return True
+
+    try:
+        wait_for(panel_shows, within, what, saver)
+    except Failure:
+        shot = screenshot()
+        check_panel(shot.within(area) if area else shot)  # says what is wrong
+        raise
+    return found
+
+
+def keep(shot, name):
+    """Saves a screenshot worth a look into the folder that
+    $SAGELIGHT_E2E_SCREENSHOTS names, if it names one."""
+    folder = os.environ.get("SAGELIGHT_E2E_SCREENSHOTS")
+    if folder:
+        os.makedirs(folder, exist_ok=True)
+        shot.save_ppm(os.path.join(folder, name + ".ppm"))
 
 
 # What a screenshot shows, as the timing checks tell it apart.
@@ -515,11 +615,12 @@ class Session:
     records_at_show = False  # a new window gets the pointer's place at once
     crowd = 16  # how many savers the test starts at once
 
-    def __init__(self):
-        self.server = XServer()
+    def __init__(self, *screen):
+        self.server = XServer(*screen)
         self.savers = []
 
-    def launch(self, args):
+    def launch(self, args, **env):
+        """Starts the program; `env` adds to its environment, None unsets."""
         raise NotImplementedError
 
     @property

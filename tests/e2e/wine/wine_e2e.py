@@ -150,7 +150,8 @@ def missing_folder(session):
     os.rename(folder, hidden)
     try:
         saver = session.start("/s")
-        line = "Sagelight: run-time error 76: Path not found"
+        line = ("Sagelight: run-time error 76: Path not found "
+                "(c:\\windows\\system\\Sagelight.quo)")
         e2e.wait_for(lambda: line in saver.stderr(), 60, f"standard error has '{line}'", saver)
         # Keys go to the window under the pointer: to the box once it shows.
         e2e.wait_for(lambda: session.server.run("xdotool", "search", "--onlyvisible", "--name",

@@ -1,20 +1,14 @@
 #pragma once
 
-// Window-system-free text handling for the X11 backend: the program's
-// single-byte text as Unicode, and the line breaking of a fixed-size label.
+// The line breaking of a fixed-size label, for backends that draw text
+// themselves; it knows nothing of the window system but a measure of width.
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace sagelight::x11 {
-
-// The program's texts are Windows-1252 bytes, on every platform.
-std::u32string FromWindows1252(std::string_view bytes);
-
-// UTF-8, for the window system's text properties.
-std::string ToUtf8(std::u32string_view text);
+namespace sagelight::posix {
 
 // Measures the advance width of a run of text, in pixels.
 using MeasureText = std::function<int(std::u32string_view)>;
@@ -27,4 +21,4 @@ using MeasureText = std::function<int(std::u32string_view)>;
 std::vector<std::u32string> BreakLines(std::u32string_view text, int width,
                                        const MeasureText& measure);
 
-}  // namespace sagelight::x11
+}  // namespace sagelight::posix

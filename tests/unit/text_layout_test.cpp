@@ -1,17 +1,24 @@
-#include "platform/x11/text_layout.h"
+#include "platform/posix/text_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace sagelight::x11 {
+#include "platform/code_page.h"
+
+namespace sagelight::posix {
 namespace {
 
 using Lines = std::vector<std::u32string>;
 
 // Ten pixels a character, as a monospaced face would measure.
 int Monospaced(std::u32string_view text) { return static_cast<int>(text.size()) * 10; }
+
+using rt::FromUtf8;
+using rt::FromWindows1252;
+using rt::ToUtf8;
+using rt::ToWindows1252;
 
 TEST(Windows1252Test, BytesThatDifferFromLatin1MapToTheirCharacters) {
   EXPECT_EQ(FromWindows1252("\x80\x85\x91\x92\x93\x94\x96\x97\x99\x9F"),
@@ -20,6 +27,16 @@ TEST(Windows1252Test, BytesThatDifferFromLatin1MapToTheirCharacters) {
   EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D"), U"\u0081\u008D\u008F\u0090\u009D");
   EXPECT_EQ(FromWindows1252("Az ~\x7F\xA0\xE9\xFF"), U"Az ~\u007F\u00A0\u00E9\u00FF");
   EXPECT_EQ(ToUtf8(FromWindows1252("caf\xE9 \x80")), "caf\xC3\xA9 \xE2\x82\xAC");
+  // Typed text comes back the other way: every byte of the code page
+  // survives the round trip, and a character it lacks has no byte.
+  for (int byte = 1; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    EXPECT_EQ(ToWindows1252(FromUtf8(ToUtf8(FromWindows1252(one))).at(0)),
+              static_cast<unsigned char>(byte));
+  }
+  EXPECT_EQ(ToWindows1252(U'\u0436'), std::nullopt);  // Cyrillic zhe
+  EXPECT_EQ(FromUtf8("\xD0\xB6\xE2\x82\xAC\xF0\x9F\x99\x82"), U"\u0436\u20AC\U0001F642");
+  EXPECT_EQ(FromUtf8("a\xC3"), U"a\uFFFD");  // cut short
 }
 
 TEST(BreakLinesTest, LineBreaksInTheTextStartNewLines) {
@@ -55,4 +72,4 @@ TEST(BreakLinesTest, WordsWiderThanTheLabelBreakInside) {
 }
 
 }  // namespace
-}  // namespace sagelight::x11
+}  // namespace sagelight::posix
