@@ -127,7 +127,7 @@ def disk_full(session):
         resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
 
     env = dict(os.environ, XDG_DATA_HOME=session.data_home, XDG_RUNTIME_DIR=session.runtime_dir)
-    del env["DISPLAY"]
+    env.pop("DISPLAY", None)
     result = subprocess.run([session.binary], env=env, capture_output=True, text=True,
                             timeout=60, preexec_fn=limit_file_size, check=False)
     check(result.returncode == 1, f"the start ended with status {result.returncode} "
