@@ -8,8 +8,8 @@ import subprocess
 import tempfile
 import time
 
-from wayland_harness import (SEEDED_SIZE, OTHER, Compositor, WaylandSaver, check, find_panel, run_cases,
-                             Failure)
+from wayland_harness import (OTHER, SEEDED_SIZE, Compositor, Failure, WaylandSaver, check,
+                             find_panel, run_cases)
 
 
 def the_backend_follows_the_environment(server, binary):
