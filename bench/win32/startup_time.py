@@ -28,24 +28,25 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e", "wine"))
 
-import winetest as w  # noqa: E402
+import wine_e2e as w  # noqa: E402
 
 
-def time_to_black(prefix, display):
+def time_to_black(session):
     """Seconds from start to a black screen, and the mean polling interval."""
-    saver = w.Saver(prefix, display, ["/s"])
-    started = saver.started
+    started = time.monotonic()
+    saver = session.start("/s")
     polls = 0
     try:
         while True:
             polls += 1
-            if w.Screenshot(display).all_black():
+            if session.server.screenshot().is_black():
                 elapsed = time.monotonic() - started
                 return elapsed, elapsed / polls
-            if not saver.running() or time.monotonic() - started > 60:
+            if not saver.alive() or time.monotonic() - started > 60:
                 raise RuntimeError("the saver did not cover the screen: " + saver.stderr())
+            time.sleep(0.005)
     finally:
-        w.xdotool(display, "key", "a")
+        session.server.key("a")
         if saver.wait(20) is None:
             saver.kill()
 
@@ -72,30 +73,28 @@ def main():
     with tempfile.TemporaryDirectory(prefix="sagelight-bench-") as scratch:
         prefix = options.prefix or os.path.join(scratch, "prefix")
         w.prepare_prefix(prefix)
-        if os.path.exists(w.quote_file(prefix)):
-            os.remove(w.quote_file(prefix))
-        with w.x_server() as display:
-            try:
-                w.stop_wine(prefix)
-                w.xdotool(display, "mousemove", "512", "384")
-                first, _ = time_to_black(prefix, display)
-                print("first start, Wine starting and the quote file seeded: %.2f s" % first)
-                intervals = []
-                for fresh_server in (False, True):
-                    samples = []
-                    for _ in range(options.runs):
-                        if fresh_server:
-                            w.stop_wine(prefix)
-                        elapsed, interval = time_to_black(prefix, display)
-                        samples.append(elapsed)
-                        intervals.append(interval)
-                    print("warm prefix, file present, wineserver %s, %d runs: "
-                          "median %.2f s, min %.2f s, max %.2f s"
-                          % ("started anew" if fresh_server else "running", len(samples),
-                             statistics.median(samples), min(samples), max(samples)))
-                print("polling interval about %.2f s" % statistics.mean(intervals))
-            finally:
-                w.stop_wine(prefix)
+        session = w.WineSession(prefix)
+        try:
+            if os.path.exists(session.quote_file):
+                os.remove(session.quote_file)
+            first, _ = time_to_black(session)
+            print("first start, Wine starting and the quote file seeded: %.2f s" % first)
+            intervals = []
+            for fresh_server in (False, True):
+                samples = []
+                for _ in range(options.runs):
+                    if fresh_server:
+                        w.stop_wine(prefix)
+                    elapsed, interval = time_to_black(session)
+                    samples.append(elapsed)
+                    intervals.append(interval)
+                print("warm prefix, file present, wineserver %s, %d runs: "
+                      "median %.2f s, min %.2f s, max %.2f s"
+                      % ("started anew" if fresh_server else "running", len(samples),
+                         statistics.median(samples), min(samples), max(samples)))
+            print("polling interval about %.3f s" % statistics.mean(intervals))
+        finally:
+            session.close()
         if not options.prefix:
             w.remove_prefix(prefix)
     return 0

@@ -8,8 +8,7 @@ not fail the test."""
 import os
 import time
 
-from wayland_harness import WaylandSaver, check, find_panel, run_cases
-from harness import QUOTE_FILE_SIZE
+from wayland_harness import SEEDED_SIZE, WaylandSaver, check, find_panel, run_cases
 
 
 def watch(server, saver, until):
@@ -17,7 +16,7 @@ def watch(server, saver, until):
     seen = []
     while time.monotonic() < until:
         check(saver.alive(), f"the saver ended during the cycle, status {saver.process.returncode}"
-              f": {saver.process.stderr.read().decode().strip() if not saver.alive() else ''}")
+              f": {saver.stderr().strip() if not saver.alive() else ''}")
         shot = server.screenshot()
         box = shot.lit_box()
         seen.append((shot.taken, box, shot.pixel(box[0], box[1]) if box else None, shot))
@@ -38,7 +37,7 @@ def whole_cycle(server, binary):
     saver = WaylandSaver(server, binary)
     try:
         shown = saver.wait_for_window()
-        check(os.path.getsize(saver.quote_file) == QUOTE_FILE_SIZE,
+        check(os.path.getsize(saver.quote_file) == SEEDED_SIZE,
               f"quote file holds {os.path.getsize(saver.quote_file)} bytes")
         seen = watch(server, saver, shown + 24.0)
         early = [entry for entry in seen if entry[0] < saver.started + 1.0]
@@ -66,14 +65,14 @@ def whole_cycle(server, binary):
         first = next(entry for entry in seen if entry[1] is not None)
         find_panel(first[3])
         # Kept beside the test's other output, for a look at what it saw.
-        first[3].save_png(os.path.join(os.getcwd(), "wayland_panel.png"))
+        first[3].save_ppm(os.path.join(os.getcwd(), "wayland_panel.ppm"))
         showing = [entry for entry in seen if appear_before <= entry[0] <= hide_after]
         check(all((box, colour) == (first[1], first[2]) for _, box, colour, _ in showing),
               "the panel changed while its saying showed")
         find_panel(next(entry for entry in seen if entry[0] > again_before)[3])
         server.key("q")
         saver.check_ends("a letter key")
-        errors = saver.process.stderr.read().decode()
+        errors = saver.stderr()
         check(errors == "", f"the saver reported: {errors}")
     finally:
         saver.stop()

@@ -8,9 +8,8 @@ import subprocess
 import tempfile
 import time
 
-from wayland_harness import (OTHER, Compositor, WaylandSaver, check, find_panel, run_cases,
-                             Failure)
-from harness import QUOTE_FILE_SIZE
+from wayland_harness import (OTHER, SEEDED_SIZE, Compositor, Failure, WaylandSaver, check,
+                             find_panel, run_cases)
 
 
 def the_backend_follows_the_environment(server, binary):
@@ -46,7 +45,7 @@ def sixteen_at_once_run_one_saver(server, binary):
         statuses = [s.process.returncode for s in everyone if s is not running[0]]
         check(statuses == [0] * 15, f"the others ended with {statuses}")
         running[0].wait_for_window()
-        check(os.path.getsize(first.quote_file) == QUOTE_FILE_SIZE,
+        check(os.path.getsize(first.quote_file) == SEEDED_SIZE,
               f"the quote file holds {os.path.getsize(first.quote_file)} bytes")
         check(len(server.saver_windows()) == 2, "more surfaces than the form and one curtain")
         server.key("q")
@@ -93,7 +92,7 @@ def a_lost_compositor_ends_the_saver(server, binary):
         except subprocess.TimeoutExpired:
             raise Failure("the saver still runs without its compositor") from None
         check(status == 2, f"the saver ended with status {status}")
-        report = saver.process.stderr.read().decode()
+        report = saver.stderr()
         check(report == "Sagelight: lost the connection to the Wayland compositor\n",
               f"unexpected report {report!r}")
     finally:

@@ -1,7 +1,8 @@
 """Shared pieces of the Wayland end-to-end tests: a private sway on the
 headless backend with two outputs, the saver as its client, screenshots of
 the screen's output and input from a virtual keyboard and pointer. What a
-screenshot must show is judged as on X11, by the X11 tests' own checks."""
+screenshot must show is judged as on X11, by the checks all end-to-end
+tests share."""
 
 import json
 import os
@@ -11,12 +12,14 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "x11"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
 # pylint: disable=wrong-import-position
-from harness import (SCREEN_HEIGHT, SCREEN_WIDTH, SKIP, Failure, Saver, Shot,  # noqa: E402
-                     check, find_panel)
+from e2e import (SCREEN_HEIGHT, SCREEN_WIDTH, SEEDED_SIZE, SKIP, Failure,  # noqa: E402
+                 PixelLayout, Saver, Shot, check, check_panel, wait_panel)
 from devices import VirtualDevices  # noqa: E402
+
+find_panel = check_panel
 
 TOOLS = ("sway", "swaymsg", "grim", "setpriv", "wtype")
 USER, GROUP = "nobody", "nogroup"  # sway refuses to run as root
@@ -178,7 +181,8 @@ class Compositor:
                 start, end = row * width + max(0, x - 2), row * width + min(width, x + 26)
                 rest[start * 3:end * 3] = bytes((end - start) * 3)
             rest = bytes(rest)
-        return Shot(rest, (taken + done) / 2)
+        return Shot(PixelLayout(width, height).from_rgb(rest), PixelLayout(width, height),
+                    taken, done)
 
     def close(self):
         if getattr(self, "devices", None):
@@ -196,9 +200,43 @@ class Compositor:
 
 class WaylandSaver(Saver):
     """The saver as a client of the compositor (WAYLAND_DISPLAY set,
-    DISPLAY not: it chooses its Wayland backend itself)."""
+    DISPLAY not: it chooses its Wayland backend itself), with data and
+    runtime folders of its own unless it is given some."""
 
-    def wait_for_window(self, within=5.0):
+    def __init__(self, server, binary, args=("/s",), data_home=None, runtime_dir=None):
+        self.server = server
+        self.scratch = tempfile.mkdtemp(prefix="sagelight-e2e-")
+        self.data_home = data_home or os.path.join(self.scratch, "data")
+        self.runtime_dir = runtime_dir or os.path.join(self.scratch, "run")
+        os.makedirs(self.data_home, exist_ok=True)
+        os.makedirs(self.runtime_dir, mode=0o700, exist_ok=True)
+        self.started = time.monotonic()
+        super().__init__([binary, *args], server.env(XDG_DATA_HOME=self.data_home,
+                                                     XDG_RUNTIME_DIR=self.runtime_dir), 0.3)
+
+    @property
+    def quote_folder(self):
+        return os.path.join(self.data_home, "sagelight", "drive_c", "windows", "system")
+
+    @property
+    def quote_file(self):
+        return os.path.join(self.quote_folder, "Sagelight.quo")
+
+    def check_alive(self, what):
+        self.still_running(what)
+
+    def check_ends(self, what):
+        self.ends(what)
+
+    def wait_for_panel(self, within=10.0):
+        """The panel and the screenshot it shows in."""
+        return wait_panel(self.server.screenshot, within, "a panel shows", self)
+
+    def stop(self):
+        self.kill()
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+    def wait_for_window(self, within=20.0):
         """The moment the saver's surface shows full-screen on the screen's
         output with the keyboard."""
         deadline = time.monotonic() + within
@@ -206,7 +244,7 @@ class WaylandSaver(Saver):
                       for w in self.server.saver_windows()):
             if not self.alive():
                 raise Failure(f"the saver ended with status {self.process.returncode} before its "
-                              f"surface showed: {self.process.stderr.read().decode().strip()}")
+                              f"surface showed: {self.stderr().strip()}")
             check(time.monotonic() < deadline, "the saver's surface did not show with the focus")
             time.sleep(0.02)
         return time.monotonic()
@@ -235,4 +273,4 @@ def run_cases(cases):
 
 
 __all__ = ["Compositor", "WaylandSaver", "check", "find_panel", "run_cases", "Failure", "PARK",
-           "SCREEN", "OTHER", "SCREEN_WIDTH", "SCREEN_HEIGHT"]
+           "SCREEN", "OTHER", "SCREEN_WIDTH", "SCREEN_HEIGHT", "SEEDED_SIZE"]

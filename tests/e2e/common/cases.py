@@ -1,0 +1,333 @@
+"""The end-to-end cases that hold for both builds of the program. Each takes
+a Session of its backend and raises Failure when the program misbehaves."""
+
+import math
+import os
+import time
+
+from e2e import (CENTRE, DARK, LIT, OVERSIZED_SIZE, ROOT, SCREEN_HEIGHT, SCREEN_WIDTH,
+                 SEEDED_SIZE, TICK_SLACK, Failure, Moment, Panel, Watch, check, check_panel,
+                 judge, measure, wait_for)
+
+ATTEMPTS = 3
+
+
+def is_panel(shows):
+    return isinstance(shows, Panel)
+
+
+def into(changes, was, now):
+    """The Moments of the changes from what `was` tells to what `now` tells
+    (each a predicate or what shows)."""
+    def matches(shows, what):
+        return what(shows) if callable(what) else shows == what
+
+    return [moment for (before, _), (after, moment) in zip(changes, changes[1:])
+            if matches(before, was) and matches(after, now)]
+
+
+def until_conclusive(session, watch_once):
+    """Runs a timed observation again, with a new start, only when the test
+    was held up so long that it could not tell right from wrong."""
+    for attempt in range(1, ATTEMPTS + 1):
+        if watch_once():
+            return
+        print(f"attempt {attempt}: the test was held up too long to judge; starting again")
+        session.afresh()
+    raise Failure(f"held up in all {ATTEMPTS} attempts: nothing could be judged")
+
+
+def remove_quote_file(session):
+    if os.path.exists(session.quote_file):
+        os.remove(session.quote_file)
+
+
+def cycle(session):
+    """Two periods of the display cycle from a first start, which seeds the
+    quote file: black for the first second, then each saying for 17 s, one
+    every 20 s, in the same place and colour while it shows."""
+    remove_quote_file(session)
+    until_conclusive(session, lambda: watch_cycle(session))
+
+
+def watch_cycle(session):
+    saver, watch = session.start_covering("/s")
+    check(os.path.getsize(session.quote_file) == SEEDED_SIZE,
+          f"the quote file holds {os.path.getsize(session.quote_file)} bytes after the start")
+    watch.until(is_panel, 5, "a panel shows", saver)
+    watch.follow(1.0)
+    check_panel(session.server.screenshot())
+
+    watch.until(lambda _: len(into(watch.changes(ROOT, DARK), is_panel, DARK)) >= 2, 45,
+                "the second saying hides", saver)
+    session.server.key("q")
+    saver.ends("a letter key")
+    check(saver.stderr() == "", f"the saver reported: {saver.stderr()}")
+
+    changes = watch.changes(ROOT, DARK)
+    check(changes[0][0] == ROOT, "the screen was covered before the saver started")
+    for (was, _), (now, _) in zip(changes, changes[1:]):
+        check(not (is_panel(was) and is_panel(now)), f"{was} became {now} while it showed")
+    covered = changes[1][1]
+    shows = [moment for now, moment in changes[1:] if is_panel(now)]
+    hides = into(changes, is_panel, DARK)
+    first = judge("from the covered screen to the first saying", covered, shows[0], 0.4,
+                  1 + TICK_SLACK)
+    showing = [judge(f"saying {i + 1} showing", shows[i], hides[i], 17 - TICK_SLACK,
+                     17 + TICK_SLACK) for i in (0, 1)]
+    period = [judge(f"from one {what} to the next", moments[0], moments[1], 20 - TICK_SLACK,
+                    20 + TICK_SLACK) for what, moments in (("saying", shows), ("hiding", hides))]
+    return first and any(showing) and any(period)
+
+
+def tick_error(session):
+    """A quote file too long for a tick to pick from: each tick 1 reports the
+    error in a message box. While a box is open the saver takes no input and
+    no tick runs; once it is closed, the cycle goes on without making up the
+    ticks it missed, and the pointer position recorded before counts."""
+    os.makedirs(os.path.dirname(session.quote_file), exist_ok=True)
+    with open(session.quote_file, "wb") as quotes:
+        quotes.truncate(OVERSIZED_SIZE)
+    try:
+        until_conclusive(session, lambda: watch_tick_errors(session))
+    finally:
+        remove_quote_file(session)  # a later case may share the folder
+
+
+def watch_tick_errors(session):
+    server = session.server
+    saver, watch = session.start_covering("/s")
+
+    def boxes():
+        return into(watch.changes(), DARK, LIT)
+
+    watch.until(lambda _: boxes(), 5, "a message box shows", saver)
+    # Open for some beats of the timer, so that ticks made up after it would
+    # show.
+    opened = time.monotonic()
+    watch.follow(0.5)  # let it paint
+    shot = server.screenshot()
+    box = shot.lit_box()
+    check(shot.find_panel() is None, "a panel shows beside the box")
+    session.check_box(shot, box)
+
+    def input_while_open(what):
+        server.key("a")
+        saver.still_running(what)
+        check(server.screenshot().lit_box() == box, f"the box did not stay after {what}")
+
+    def close_box():
+        watch.sample()  # the box's last sighting bounds when it closed
+        server.key("Return")
+        watch.until(lambda shows: shows == DARK, 10, "Return closes the box", saver)
+        saver.still_running("closing the box")
+        return watch.changes()[-1][1]
+
+    input_while_open("a letter typed into the box")
+    watch.follow(opened + 4.0 - time.monotonic())
+    closed = close_box()
+    if session.records_at_show:
+        recorded = CENTRE
+    else:
+        recorded = (100, 100)
+        server.move(*recorded)
+        saver.still_running("the first pointer event, which only records")
+
+    watch.until(lambda _: len(boxes()) >= 2, 25, "the next tick 1 shows a box", saver)
+    first, second = boxes()[:2]
+    narrow = judge("from the covered screen to the first box", watch.changes()[1][1], first,
+                   0.4, 1 + TICK_SLACK)
+    # The tick pending when the box closed comes at once, and the next tick
+    # 1 is the 19th after it: 19 s after the close when the timer starts its
+    # beat anew there, 18 beats after the first beat past the close when it
+    # keeps the beat that the first box showed. A tick made up or doubled
+    # brings it a beat sooner, a pending tick lost a beat later.
+    beats = math.ceil((closed.early + closed.late - first.early - first.late) / 2)
+    kept = Moment(first.early + beats, first.late + beats)
+    fits = [measure("to the next box from the first beat past the close", kept, second,
+                    18 - TICK_SLACK, 18 + TICK_SLACK),
+            measure("to the next box from the close", closed, second, 19 - TICK_SLACK,
+                    19 + TICK_SLACK)]
+    check(any(fit for fit, _ in fits), "the next box came neither 18 beats after the first "
+          "beat past the close nor 19 s after the close: ticks were made up or lost")
+    conclusive = [narrow, *(told for _, told in fits)]
+    watch.follow(0.5)
+    far = (SCREEN_WIDTH - 100, SCREEN_HEIGHT - 100)
+    server.move(*far)
+    server.move(*recorded)
+    input_while_open("pointer moves and a letter while the box is open")
+    close_box()
+    server.move(*far)
+    saver.ends("a move away from the place recorded before the boxes")
+    check("run-time error" not in saver.stderr(), f"the runtime reported: {saver.stderr()}")
+    return all(conclusive)
+
+
+def keys(session):
+    """Keys that produce no character leave the saver running; Escape ends it."""
+    saver, _ = session.start_covering("/s")
+    server = session.server
+    server.key("shift")
+    server.key("Left", "Up", "Right", "Down")
+    server.key("ctrl", "alt", "F1", "F5")
+    saver.still_running("keys that produce no character")
+    server.key("Escape")
+    saver.ends("Escape")
+
+
+def alt_keys(session):
+    """On a German keyboard: Alt with a letter or digit types nothing and
+    leaves the saver running; AltGr with Q types "@" and ends it."""
+    session.server.keyboard_layout("de")
+    saver, _ = session.start_covering("/s")
+    session.server.key("alt+a", "alt+7")
+    saver.still_running("Alt with a letter and with a digit")
+    session.server.key("ISO_Level3_Shift+q")
+    saver.ends("AltGr+Q, which types @")
+
+
+def non_latin_key(session):
+    """On a Russian keyboard a Cyrillic letter ends the saver."""
+    session.server.keyboard_layout("ru")
+    saver, _ = session.start_covering("/s")
+    session.server.key("Cyrillic_ef")
+    saver.ends("a Cyrillic letter")
+
+
+def covering_with_panel(session):
+    saver, watch = session.start_covering("/s")
+    watch.until(is_panel, 5, "a panel shows", saver)
+    watch.follow(0.3)  # let it paint
+    return saver, check_panel(session.server.screenshot())
+
+
+def record_pointer(session, saver, panel):
+    """Where the saver has recorded the pointer: the window's first pointer
+    event records it, wherever it lies."""
+    if session.records_at_show:
+        saver.still_running("showing the window under a still pointer")
+        return CENTRE
+    session.server.move(*panel.background_point())
+    saver.still_running("the first pointer event, which only records")
+    return panel.background_point()
+
+
+def pointer(session):
+    """The first pointer event only records where the pointer is; a move of
+    one pixel over the background from there ends the saver."""
+    saver, panel = covering_with_panel(session)
+    recorded = record_pointer(session, saver, panel)
+    x, y = recorded
+    if panel.contains(x, y):
+        # The panel came up under the pointer: leave it for the background.
+        target = (panel.left - 1, y) if panel.left > 0 else (panel.right + 1, y)
+    else:
+        target = next(p for p in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1))
+                      if not panel.contains(*p))
+    session.server.move(*target)
+    saver.ends(f"a move over the background from {recorded} to {target}")
+
+
+def panel_clicks(session):
+    """Once a pointer position is recorded, the pointer over the panel
+    reaches nothing, clicks on the background, the frame and the caption
+    strip end nothing, and keys still reach the window after them."""
+    saver, panel = covering_with_panel(session)
+    server = session.server
+    if not panel.contains(*record_pointer(session, saver, panel)):
+        server.click()
+        saver.still_running("a click on the background")
+    server.move(*panel.frame_point())
+    saver.still_running("a move onto the panel's frame")
+    server.click()
+    saver.still_running("a click on the panel's frame")
+    server.move(*panel.caption_point())
+    server.click()
+    saver.still_running("a click on the caption strip")
+    for dx, dy in ((0, 0), (120, 20), (200, 100), (10, 130)):
+        server.move(panel.saying[0] + dx, panel.saying[1] + dy)
+    saver.still_running("moves over the saying")
+    check(server.screenshot().find_panel() == panel, "the panel moved or vanished")
+    server.key("q")
+    saver.ends("a letter typed after the clicks")
+
+
+def saying_click(session):
+    """A press on the saying released over the caption strip is no click and
+    leaves the saver running; a press and release on the saying ends it."""
+    saver, panel = covering_with_panel(session)
+    server = session.server
+    server.move(*panel.saying_point())
+    saver.still_running("a move onto the saying")
+    server.xdotool("mousedown", 1)
+    saver.still_running("pressing the button on the saying")
+    server.move(*panel.caption_point())
+    server.xdotool("mouseup", 1)
+    saver.still_running("releasing it over the caption strip")
+    server.move(*panel.saying_point())
+    server.click()
+    saver.ends("a click on the saying")
+
+
+def command_lines(session):
+    """Without "/s" exactly so nothing shows and the program ends by itself,
+    having seeded the quote file all the same; "/s" inside a word runs the
+    saver."""
+    for args in ((), ("/S",), ("/p", "1234"), ("/c:1234",)):
+        remove_quote_file(session)
+        saver = session.start(*args)
+        saver.ends(f"starting with {args}", within=60)
+        check(os.path.getsize(session.quote_file) == SEEDED_SIZE,
+              f"starting with {args} did not seed the quote file")
+        check(session.server.screenshot().shows_root(), f"starting with {args} left a window")
+    saver, _ = session.start_covering("x/sx")
+    session.server.key("space")
+    saver.ends("the space bar")
+
+
+def instances(session):
+    """Beside a running saver a new start ends at once without touching the
+    quote file; of several started together with no quote file, one seeds
+    it and runs, and the others end."""
+    first, _ = session.start_covering("/s")
+    # An empty file would be seeded by any instance that got that far.
+    with open(session.quote_file, "wb"):
+        pass
+    os.utime(session.quote_file, (1_000_000_000, 1_000_000_000))
+    session.start("/s").ends("a start beside a running saver", within=60)
+    stat = os.stat(session.quote_file)
+    check((stat.st_size, stat.st_mtime) == (0, 1_000_000_000),
+          "a start beside a running saver touched the quote file")
+    check(first.alive(), "the first saver ended when a second started")
+    session.server.key("a")
+    first.ends("a letter")
+
+    remove_quote_file(session)
+    crowd = [session.start("/s") for _ in range(session.crowd)]
+    wait_for(lambda: sum(s.alive() for s in crowd) <= 1, 60,
+             f"all but one of {len(crowd)} savers started together end")
+    running = [s for s in crowd if s.alive()]
+    check(len(running) == 1, f"none of {len(crowd)} savers started together runs")
+    statuses = [s.process.returncode for s in crowd if s is not running[0]]
+    check(statuses == [0] * (len(crowd) - 1), f"the others ended with {statuses}")
+    Watch(session.server).until(lambda shows: shows != ROOT, 60,
+                                "the saver that runs covers the screen", running[0])
+    session.ready(running[0])
+    check(os.path.getsize(session.quote_file) == SEEDED_SIZE,
+          f"the quote file holds {os.path.getsize(session.quote_file)} bytes")
+    session.server.key("z")
+    running[0].ends("a letter")
+
+
+CASES = {
+    "cycle": cycle,
+    "tick_error": tick_error,
+    "keys": keys,
+    "alt_keys": alt_keys,
+    "non_latin_key": non_latin_key,
+    "pointer": pointer,
+    "panel": panel_clicks,
+    "saying_click": saying_click,
+    "command_lines": command_lines,
+    "instances": instances,
+}
