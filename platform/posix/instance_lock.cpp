@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -66,6 +67,34 @@ LockResult InstanceLock::Take(const std::string& name) {
     }
   }
   return LockResult::kUnavailable;
+}
+
+bool AnotherInstanceRuns(InstanceLock& lock) {
+  switch (lock.Take("sagelight.lock")) {
+    case LockResult::kTaken:
+      return false;
+    case LockResult::kHeldElsewhere:
+      return true;
+    case LockResult::kUnavailable:
+      break;
+  }
+  // Staying out is the safe side, and saying so the honest one.
+  std::fputs(
+      "Sagelight: no private folder for the single-instance lock "
+      "(set XDG_RUNTIME_DIR or HOME); not starting\n",
+      stderr);
+  return true;
+}
+
+std::string ArgumentText(int argc, char** argv) {
+  std::string text;
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) {
+      text += ' ';
+    }
+    text += argv[i];
+  }
+  return text;
 }
 
 }  // namespace sagelight::posix

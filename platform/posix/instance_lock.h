@@ -32,4 +32,14 @@ class InstanceLock {
   std::string path_;
 };
 
+// The single-instance test as the runtime asks it, on the lock this process
+// holds from then on: true when another instance holds it, and also when no
+// lock could be taken at all (said once on standard error), since nobody
+// could then tell whether another saver runs.
+bool AnotherInstanceRuns(InstanceLock& lock);
+
+// The command line's argument text, without the program's name: the
+// arguments joined by single spaces.
+std::string ArgumentText(int argc, char** argv);
+
 }  // namespace sagelight::posix

@@ -26,14 +26,7 @@ constexpr double kTwipsPerPixel = 15.0;
 
 class WaylandPlatform final : public ui::Platform {
  public:
-  WaylandPlatform(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-      if (i > 1) {
-        command_line_ += ' ';
-      }
-      command_line_ += argv[i];
-    }
-  }
+  WaylandPlatform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
   WaylandPlatform(const WaylandPlatform&) = delete;
   WaylandPlatform& operator=(const WaylandPlatform&) = delete;
   ~WaylandPlatform() override {
@@ -45,23 +38,7 @@ class WaylandPlatform final : public ui::Platform {
 
   bool PrevInstance() override {
     if (!previous_instance_) {
-      switch (lock_.Take("sagelight.lock")) {
-        case posix::LockResult::kTaken:
-          previous_instance_ = false;
-          break;
-        case posix::LockResult::kHeldElsewhere:
-          previous_instance_ = true;
-          break;
-        case posix::LockResult::kUnavailable:
-          // Without a lock nobody can tell whether another saver runs:
-          // staying out is the safe side, and saying so the honest one.
-          std::fputs(
-              "Sagelight: no private folder for the single-instance lock "
-              "(set XDG_RUNTIME_DIR or HOME); not starting\n",
-              stderr);
-          previous_instance_ = true;
-          break;
-      }
+      previous_instance_ = posix::AnotherInstanceRuns(lock_);
     }
     return *previous_instance_;
   }
