@@ -259,10 +259,10 @@ def saying_click(session):
     server = session.server
     server.move(*panel.saying_point())
     saver.still_running("a move onto the saying")
-    server.xdotool("mousedown", 1)
+    server.press()
     saver.still_running("pressing the button on the saying")
     server.move(*panel.caption_point())
-    server.xdotool("mouseup", 1)
+    server.release()
     saver.still_running("releasing it over the caption strip")
     server.move(*panel.saying_point())
     server.click()

@@ -133,6 +133,12 @@ class XServer:
     def click(self):
         self.xdotool("click", 1)
 
+    def press(self):
+        self.xdotool("mousedown", 1)
+
+    def release(self):
+        self.xdotool("mouseup", 1)
+
     def key(self, *keys):
         self.xdotool("key", *keys)
 
@@ -416,6 +422,29 @@ def check_panel(shot):
     return panel
 
 
+INFORMATION_BLUE = (0, 120, 215)
+
+
+def text_bands(shot, box):
+    """Bands of rows with dark text right of a message box's icon: the
+    prompt's lines and the button's caption."""
+    left, top, right, bottom = box
+    dark_rows = [y for y in range(top, bottom + 1)
+                 if any(max(shot.pixel(x, y)) < 96 for x in range(left + 56, right - 11))]
+    return sum(1 for i, y in enumerate(dark_rows) if i == 0 or dark_rows[i - 1] != y - 1)
+
+
+def check_box_face(shot, box):
+    """A message box at (left, top, right, bottom) stands centred and shows
+    its information icon, the prompt's two lines and the button."""
+    left, top, right, bottom = box
+    check(abs((left + right) // 2 - SCREEN_WIDTH // 2) <= 1
+          and abs((top + bottom) // 2 - SCREEN_HEIGHT // 2) <= 1,
+          f"the box at {box} is not centred")
+    check(shot.pixels(*box).count(INFORMATION_BLUE) >= 300, "the box has no information icon")
+    check(text_bands(shot, box) >= 3, "expected two lines and the button in the box")
+
+
 def wait_panel(screenshot, within, what, saver=None, area=None):
     """The panel and the screenshot it shows in, once one passes
     check_panel: only the panel is lit (in `area`, when given)."""
@@ -615,8 +644,8 @@ class Session:
     records_at_show = False  # a new window gets the pointer's place at once
     crowd = 16  # how many savers the test starts at once
 
-    def __init__(self, *screen):
-        self.server = XServer(*screen)
+    def __init__(self, *screen, server=None):
+        self.server = server or XServer(*screen)
         self.savers = []
 
     def launch(self, args, **env):
@@ -658,7 +687,38 @@ class Session:
         self.server.close()
 
 
-def main(cases, make_session, tools=()):
+class NativeSession(Session):
+    """The Linux program, with data and runtime folders of its own shared by
+    the savers it starts, as the starts of one user share them."""
+
+    def __init__(self, binary, *screen, server=None):
+        self.binary = binary
+        self.scratch = tempfile.mkdtemp(prefix="sagelight-e2e-")
+        self.data_home = os.path.join(self.scratch, "data")
+        self.runtime_dir = os.path.join(self.scratch, "run")
+        os.makedirs(self.data_home)
+        os.makedirs(self.runtime_dir, mode=0o700)
+        super().__init__(*screen, server=server)
+
+    def launch(self, args, **extra):
+        env = self.server.env(XDG_DATA_HOME=self.data_home, XDG_RUNTIME_DIR=self.runtime_dir)
+        env.update(extra)
+        return Saver([self.binary, *args], {k: v for k, v in env.items() if v is not None},
+                     self.settle)
+
+    @property
+    def quote_file(self):
+        return os.path.join(self.data_home, "sagelight", "drive_c", "windows", "system",
+                            "Sagelight.quo")
+
+    def close(self):
+        try:
+            super().close()
+        finally:
+            shutil.rmtree(self.scratch, ignore_errors=True)
+
+
+def main(cases, make_session, tools=(), server_tools=TOOLS):
     """Runs the case named on the command line in a session of its own:
     exit status 0 when it passes, 1 when it fails, SKIP when the machine
     cannot run it."""
@@ -669,7 +729,7 @@ def main(cases, make_session, tools=()):
     started = time.monotonic()
     session = None
     try:
-        require(*TOOLS, *tools)
+        require(*server_tools, *tools)
         session = make_session()
         cases[name](session)
     except SetupError as error:
@@ -677,7 +737,7 @@ def main(cases, make_session, tools=()):
         return SKIP
     except Failure as failure:
         print(f"FAIL {name}: {failure}")
-        if session is not None and session.server.frame is not None:
+        if session is not None and session.server.process.poll() is None:
             picture = os.path.abspath(f"{name}-failure.ppm")
             session.server.screenshot().save_ppm(picture)
             print(f"the screen at the failure: {picture}")

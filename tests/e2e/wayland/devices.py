@@ -1,27 +1,31 @@
 """A virtual keyboard and pointer that stay plugged into the compositor's
-seat for a whole test, spoken to over the Wayland wire protocol directly
-(the Python standard library has no Wayland binding, and Debian ships no
-client for the wlroots virtual-pointer protocol). A seat without devices
-gives clients no keyboard and no pointer at all, and a tool that plugs a
-keyboard in and out for each key leaves the seat without a keymap."""
+seat for a whole test, and screenshots of its outputs, all spoken over the
+Wayland wire protocol directly (the Python standard library has no Wayland
+binding, and Debian ships no client for the wlroots virtual-pointer
+protocol). A seat without devices gives clients no keyboard and no pointer
+at all, and a tool that plugs a keyboard in and out for each key leaves the
+seat without a keymap. A screenshot over the open connection takes a round
+trip, where a screenshot tool's start alone would take longer than the
+timing checks can bracket on a loaded machine."""
 
 import ctypes
 import ctypes.util
+import mmap
 import os
 import socket
 import struct
 import time
 
-# Linux input event codes.
-KEY = {"Escape": 1, "a": 30, "q": 16, "z": 44, "Return": 28, "space": 57, "BackSpace": 14,
-       "Shift_L": 42, "Control_L": 29, "Alt_L": 56, "Left": 105, "Up": 103, "Right": 106,
-       "Down": 108, "F1": 59, "F5": 63}
+# Linux input event codes of the keys the tests name, by their X keysym
+# names. Cyrillic_ef is the key that types "a" in the US layout.
+KEY = {"Escape": 1, "a": 30, "q": 16, "z": 44, "7": 8, "Return": 28, "space": 57,
+       "shift": 42, "ctrl": 29, "alt": 56, "Left": 105, "Up": 103, "Right": 106, "Down": 108,
+       "F1": 59, "F5": 63, "Cyrillic_ef": 30}
 BTN_LEFT = 0x110
 
-# Modifier masks of the keymaps xkbcommon compiles from the usual rules.
-SHIFT_MASK = 1
-CONTROL_MASK = 4
-MOD1_MASK = 8  # Alt
+# Modifier masks of the keymaps xkbcommon compiles from the usual rules; a
+# modifier named before "+" is held as the mask alone.
+MODIFIER = {"shift": 1, "ctrl": 4, "alt": 8, "ISO_Level3_Shift": 128}
 
 
 def _keymap_text(layout):
@@ -64,6 +68,8 @@ class VirtualDevices:
         self.next_id = 2  # 1 is wl_display
         self.buffer = b""
         self.globals = {}
+        self.output_globals = []
+        self.events = {}  # object: its events as (opcode, body), for objects listened to
         self.callbacks = set()
         self.done_callbacks = set()
         self.registry = self._new_id()
@@ -77,6 +83,20 @@ class VirtualDevices:
         self.pointer = self._new_id()
         self._send(pointers, 0, struct.pack("<II", seat, self.pointer))
         self.layout("us")
+        self.shm = self._bind("wl_shm", 1)
+        self.screencopy = self._bind("zwlr_screencopy_manager_v1", 1)
+        # Each output by its size, which its current mode tells (wlroots
+        # tells no output its place in the layout).
+        outputs = []
+        for name in self.output_globals:
+            outputs.append(self._new_id())
+            self.events[outputs[-1]] = []
+            self._send(self.registry, 0, struct.pack("<I", name) + _string("wl_output") +
+                       struct.pack("<II", 1, outputs[-1]))
+        self.roundtrip()
+        self.outputs = {struct.unpack_from("<ii", body, 4): output for output in outputs
+                        for opcode, body in self.events.pop(output)
+                        if opcode == 1 and struct.unpack_from("<I", body)[0] & 1}
         self.started = time.monotonic()
 
     def _new_id(self):
@@ -113,11 +133,57 @@ class VirtualDevices:
                 name, length = struct.unpack_from("<II", body)
                 interface = body[8:8 + length - 1].decode()
                 self.globals[interface] = name
+                if interface == "wl_output":
+                    self.output_globals.append(name)
             elif sender == 1 and opcode == 0:  # error
                 message = body[12:].rstrip(b"\0").decode(errors="replace")
                 raise RuntimeError(f"protocol error: {message}")
             elif opcode == 0 and sender in self.callbacks:
                 self.done_callbacks.add(sender)
+            elif sender in self.events:
+                self.events[sender].append((opcode, body))
+
+    def _event(self, sender, opcodes):
+        """The first event of `sender` with one of `opcodes`."""
+        while True:
+            found = [event for event in self.events[sender] if event[0] in opcodes]
+            if found:
+                return found[0]
+            self._read_events()
+
+    def capture(self, size):
+        """The output of `size`, as its width, height and
+        pixels of four bytes, blue, green, red and one unused."""
+        frame = self._new_id()
+        self.events[frame] = []
+        self._send(self.screencopy, 0, struct.pack("<IiI", frame, 0, self.outputs[size]))
+        pixel_format, width, height, stride = struct.unpack("<IIII", self._event(frame, {0})[1])
+        if pixel_format not in (0, 1) or stride != 4 * width:  # ARGB8888, XRGB8888
+            raise RuntimeError(f"unexpected screenshot format {pixel_format}, stride {stride}")
+        size = stride * height
+        fd = os.memfd_create("screenshot")
+        try:
+            os.ftruncate(fd, size)
+            pool, buffer = self._new_id(), self._new_id()
+            self._send(self.shm, 0, struct.pack("<Ii", pool, size), fds=(fd,))
+            self._send(pool, 0, struct.pack("<IiiiiI", buffer, 0, width, height, stride,
+                                            pixel_format))
+            self._send(frame, 0, struct.pack("<I", buffer))  # copy
+            opcode, body = self._event(frame, {1, 2, 3})  # flags, ready, failed
+            if opcode == 1:
+                if struct.unpack("<I", body)[0] & 1:
+                    raise RuntimeError("the screenshot came upside down")
+                opcode, _ = self._event(frame, {2, 3})
+            if opcode == 3:
+                raise RuntimeError("the compositor failed a screenshot")
+            with mmap.mmap(fd, size, access=mmap.ACCESS_READ) as pixels:
+                raw = pixels[:]
+        finally:
+            os.close(fd)
+        for target, destroy in ((buffer, 0), (pool, 1), (frame, 1)):
+            self._send(target, destroy)
+        del self.events[frame]
+        return width, height, raw
 
     def roundtrip(self):
         """Returns once the compositor has handled every request so far."""
@@ -142,9 +208,10 @@ class VirtualDevices:
     def modifiers(self, depressed):
         self._send(self.keyboard, 2, struct.pack("<IIII", depressed, 0, 0, 0))
 
-    def key(self, name, modifiers=0):
-        """Presses and releases one key, with modifiers held."""
-        code = KEY[name]
+    def key(self, combination):
+        """Presses and releases one key, as "key" or "modifier+key"."""
+        *held, name = combination.split("+")
+        code, modifiers = KEY[name], sum(MODIFIER[modifier] for modifier in held)
         if modifiers:
             self.modifiers(modifiers)
         for state in (1, 0):
@@ -159,8 +226,9 @@ class VirtualDevices:
         self._send(self.pointer, 4)  # frame
         self.roundtrip()
 
-    def click(self):
-        for state in (1, 0):
+    def button(self, *states):
+        """Presses (1) or releases (0) the left button, in turn."""
+        for state in states:
             self._send(self.pointer, 2, struct.pack("<III", self._millis(), BTN_LEFT, state))
             self._send(self.pointer, 4)
         self.roundtrip()
