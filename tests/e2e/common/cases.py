@@ -7,7 +7,7 @@ import time
 
 from e2e import (CENTRE, DARK, LIT, OVERSIZED_SIZE, ROOT, SCREEN_HEIGHT, SCREEN_WIDTH,
                  SEEDED_SIZE, TICK_SLACK, Failure, Moment, Panel, Watch, check, check_panel,
-                 judge, measure, wait_for)
+                 judge, keep, measure, wait_for)
 
 ATTEMPTS = 3
 
@@ -56,7 +56,9 @@ def watch_cycle(session):
           f"the quote file holds {os.path.getsize(session.quote_file)} bytes after the start")
     watch.until(is_panel, 5, "a panel shows", saver)
     watch.follow(1.0)
-    check_panel(session.server.screenshot())
+    shot = session.server.screenshot()
+    check_panel(shot)
+    keep(shot, type(session).__name__.lower() + "-panel")
 
     watch.until(lambda _: len(into(watch.changes(ROOT, DARK), is_panel, DARK)) >= 2, 45,
                 "the second saying hides", saver)
