@@ -1,5 +1,7 @@
 #include "platform/event_path.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <new>
 
@@ -167,6 +169,11 @@ std::optional<std::int64_t> EventPath::MillisToNextTimer() const {
   }
   const std::int64_t wait = (*next - Now()).count();
   return wait > 0 ? wait : 0;
+}
+
+int EventPath::WaitTimeout() const {
+  const std::optional<std::int64_t> wait = MillisToNextTimer();
+  return wait ? static_cast<int>(std::min<std::int64_t>(*wait, INT_MAX)) : -1;
 }
 
 void EventPath::BoxOpened() {

@@ -67,6 +67,9 @@ class EventPath {
   // Milliseconds until the next timer falls due, rounded up so that a wait
   // of that long finds it due; nothing when no timer runs.
   [[nodiscard]] std::optional<std::int64_t> MillisToNextTimer() const;
+  // The same as a timeout for a wait on the window system: -1 when no timer
+  // runs (wait for events alone), else within the range of an int.
+  [[nodiscard]] int WaitTimeout() const;
 
   // A modal message box opens and closes: input meanwhile is dropped, and a
   // click begun before it is forgotten.

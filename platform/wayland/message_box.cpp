@@ -8,19 +8,13 @@
 #include <vector>
 
 #include "platform/code_page.h"
+#include "platform/message_box_look.h"
 #include "platform/posix/text_layout.h"
 
 namespace sagelight::wayland {
 namespace {
 
-constexpr ui::Color kFace = ui::Color::FromBgr(0xF0F0F0);
-constexpr ui::Color kText = ui::Color::FromBgr(0x000000);
-constexpr ui::Color kButtonFace = ui::Color::FromBgr(0xE1E1E1);
-constexpr ui::Color kButtonPressed = ui::Color::FromBgr(0xF7E4CC);
-constexpr ui::Color kDefaultButtonEdge = ui::Color::FromBgr(0xD77800);
-constexpr ui::Color kInformationBlue = ui::Color::FromBgr(0xD77800);
-constexpr ui::Color kCriticalRed = ui::Color::FromBgr(0x2311E8);
-constexpr ui::Color kWhite = ui::Color::FromBgr(0xFFFFFF);
+using namespace ui::box;  // the box's colours
 
 class MessageBox final : public InputTarget {
  public:

@@ -94,10 +94,7 @@ class WaylandPlatform final : public ui::Platform {
       connection_->DispatchPending();
       path.RunDueTimers();
       Present();
-      int timeout_ms = -1;
-      if (const std::optional<std::int64_t> wait = path.MillisToNextTimer()) {
-        timeout_ms = static_cast<int>(std::clamp<std::int64_t>(*wait, 0, INT_MAX));
-      }
+      const int timeout_ms = path.WaitTimeout();
       connection_->Wait(timeout_ms);
     }
   }

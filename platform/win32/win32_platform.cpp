@@ -141,10 +141,8 @@ class Win32Platform final : public ui::Platform {
       Guarded(*this, [&] { path.RunDueTimers(); });
       // Sleep until a message comes or the next timer falls due; a message
       // already waiting, seen or not, wakes it at once.
-      DWORD timeout = INFINITE;
-      if (const std::optional<std::int64_t> wait = path.MillisToNextTimer()) {
-        timeout = static_cast<DWORD>(std::clamp<std::int64_t>(*wait, 0, INFINITE - 1));
-      }
+      const int wait = path.WaitTimeout();
+      const DWORD timeout = wait < 0 ? INFINITE : static_cast<DWORD>(wait);
       if (MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
           WAIT_FAILED) {
         std::fputs("Sagelight: cannot wait for window messages\n", stderr);

@@ -94,10 +94,7 @@ class X11Platform final : public ui::Platform {
       if (XPending(display) > 0) {
         continue;
       }
-      int timeout_ms = -1;
-      if (const std::optional<std::int64_t> wait = path.MillisToNextTimer()) {
-        timeout_ms = static_cast<int>(std::clamp<std::int64_t>(*wait, 0, INT_MAX));
-      }
+      const int timeout_ms = path.WaitTimeout();
       pollfd readable{ConnectionNumber(display), POLLIN, 0};
       if (poll(&readable, 1, timeout_ms) < 0 && errno != EINTR) {
         std::fputs("Sagelight: cannot wait for the X server\n", stderr);
