@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/headless.h"
-#include "platform/runtime.h"
+#include "backends/headless/headless.h"
 #include "quotes/quote_file.h"
+#include "runtime/runtime.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ class Drive {
   Drive() {
     root_ = fs::temp_directory_path() / ("sagelight-bench-" + std::to_string(getpid()));
     fs::create_directories(root_ / "windows" / "system");
-    runtime_ = std::make_unique<sagelight::rt::Runtime>(
-        platform_, sagelight::rt::RuntimeOptions{root_.string()});
+    runtime_ =
+        std::make_unique<sagelight::rt::Runtime>(sagelight::rt::RuntimeOptions{root_.string()});
   }
   Drive(const Drive&) = delete;
   Drive& operator=(const Drive&) = delete;

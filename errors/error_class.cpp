@@ -1,13 +1,14 @@
 #include "errors/error_class.h"
 
-#include "platform/runtime.h"
-#include "platform/runtime_error.h"
+#include "runtime/runtime.h"
+#include "runtime/runtime_error.h"
+#include "ui/platform.h"
 
 namespace sagelight {
 
 void cErrorClass::ShowIt() {
   const std::string message = "An error has occured: \r\n" + strError() + ".";
-  (void)rt::MsgBox(message, rt::kMsgBoxInformation | rt::kMsgBoxOkOnly, std::string());
+  (void)ui::MsgBox(message, ui::kMsgBoxInformation | ui::kMsgBoxOkOnly, std::string());
 }
 
 void cErrorClass::LetProperty(std::string_view name, const std::string& value) {

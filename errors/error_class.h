@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/object.h"
+#include "runtime/object.h"
 
 namespace sagelight {
 

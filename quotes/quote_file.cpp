@@ -1,12 +1,13 @@
 #include "quotes/quote_file.h"
 
-#include "platform/convert.h"
-#include "platform/quote_path.h"
-#include "platform/random.h"
-#include "platform/record_file.h"
-#include "platform/runtime.h"
-#include "platform/runtime_error.h"
 #include "quotes/collection.h"
+#include "runtime/convert.h"
+#include "runtime/quote_path.h"
+#include "runtime/random.h"
+#include "runtime/record_file.h"
+#include "runtime/runtime.h"
+#include "runtime/runtime_error.h"
+#include "ui/platform.h"
 
 namespace sagelight {
 namespace {
@@ -70,12 +71,12 @@ cQuoteFile::cQuoteFile() {
 }
 
 void cQuoteFile::InitQuoteFile() {
-  rt::SetMousePointer(rt::kMousePointerHourglass);
+  ui::SetMousePointer(ui::kMousePointerHourglass);
   for (const std::string_view entry : kCollection) {
     const std::string text(entry);
     InsertQuote(text);
   }
-  rt::SetMousePointer(rt::kMousePointerDefault);
+  ui::SetMousePointer(ui::kMousePointerDefault);
 }
 
 void cQuoteFile::InsertQuote(const std::string& text) {

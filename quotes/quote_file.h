@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/text.h"
+#include "runtime/text.h"
 
 namespace sagelight {
 

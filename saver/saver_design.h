@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui.h"
+#include "ui/platform.h"
 
 namespace sagelight {
 

@@ -5,13 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "platform/convert.h"
-#include "platform/palette.h"
-#include "platform/random.h"
-#include "platform/runtime.h"
-#include "platform/runtime_error.h"
-#include "platform/text.h"
 #include "quotes/quote_file.h"
+#include "runtime/convert.h"
+#include "runtime/palette.h"
+#include "runtime/random.h"
+#include "runtime/runtime.h"
+#include "runtime/runtime_error.h"
+#include "runtime/text.h"
+#include "ui/platform.h"
 
 namespace sagelight {
 
@@ -94,7 +95,7 @@ void frmSaver::DoTrick() {
   Label1.Caption("Sagelight\r\n\r\n" + rt::Trim(Module1.objQuotes->GetQuote()));
 
   const std::int16_t colour = rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * 7.0 + 2.0);
-  pic.BackColor(rt::PaletteColor(colour));
+  pic.BackColor(ui::Color::FromBgr(rt::PaletteColor(colour)));
   pic.Move(X, Y);
   pic.Visible(true);
 }

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "platform/controls.h"
-#include "platform/ui.h"
 #include "saver/saver_design.h"
 #include "saver/saver_module.h"
+#include "ui/controls.h"
+#include "ui/platform.h"
 
 namespace sagelight {
 

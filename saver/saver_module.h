@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/object.h"
 #include "quotes/quote_file.h"
+#include "runtime/object.h"
 
 namespace sagelight {
 

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/runtime.h"
-#include "platform/x11/x11_platform.h"
+#include "backends/x11/x11_platform.h"
+#include "runtime/runtime.h"
 #include "startup/module1.h"
 #ifdef SAGELIGHT_HAVE_WAYLAND
-#include "platform/wayland/wayland_platform.h"
+#include "backends/wayland/wayland_platform.h"
 #endif
 
 namespace {
@@ -55,6 +55,6 @@ int main(int argc, char** argv) {
   // at once and without a word, even when its parent left the signal ignored.
   signal(SIGTERM, SIG_DFL);
   const auto platform = ChooseBackend(argc, argv);
-  sagelight::rt::Runtime runtime(*platform);
-  return runtime.Run(&sagelight::Module1::Main);
+  const sagelight::rt::Runtime runtime;
+  return platform->Run(&sagelight::Module1::Main);
 }

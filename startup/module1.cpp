@@ -1,11 +1,10 @@
 #include "startup/module1.h"
 
 #include "errors/error_class.h"
-#include "platform/record_file.h"
-#include "platform/runtime.h"
-#include "platform/text.h"
-#include "platform/ui.h"
+#include "runtime/runtime.h"
+#include "runtime/text.h"
 #include "saver/saver_form.h"
+#include "ui/platform.h"
 
 namespace sagelight::Module1 {
 
@@ -33,7 +32,7 @@ void Main() {
 void EndSaver() {
   objQuotes.reset();
   objError.reset();
-  rt::CloseAll();
+  // Ending closes every file the program still has open.
   ui::Current().EndProgram(0);
 }
 

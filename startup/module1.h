@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/object.h"
 #include "quotes/quote_file.h"
+#include "runtime/object.h"
 
 // The start-up module: the program's entry procedure, its orderly end and
 // the two objects the rest of the program shares.

@@ -11,12 +11,13 @@
 #include <set>
 #include <string>
 
-#include "platform/random.h"
-#include "platform/record_file.h"
-#include "platform/runtime.h"
-#include "platform/runtime_error.h"
 #include "quotes/collection.h"
+#include "runtime/random.h"
+#include "runtime/record_file.h"
+#include "runtime/runtime.h"
+#include "runtime/runtime_error.h"
 #include "tests/unit/test_support.h"
+#include "ui/platform.h"
 
 namespace sagelight {
 namespace {
@@ -83,14 +84,14 @@ TEST_F(QuoteFileTest, CreationSeedsOnlyAFileThatCountsNoRecord) {
     if (old_length >= 0) {
       WriteFile(QuoteFile(), std::string(static_cast<std::size_t>(old_length), 'Z'));
     }
-    rt::SetMousePointer(rt::kMousePointerDefault);
+    ui::SetMousePointer(ui::kMousePointerDefault);
     cQuoteFile store;
     const std::string bytes = ReadFile(QuoteFile());
     ASSERT_EQ(bytes.size(), 86200U) << "old length " << old_length;
     for (std::size_t k = 0; k < kCollectionSize; ++k) {
       ASSERT_EQ(bytes.substr(k * 200, 200), Padded(kCollection[k])) << "record " << k + 1;
     }
-    EXPECT_EQ(rt::MousePointer(), rt::kMousePointerDefault);
+    EXPECT_EQ(ui::MousePointer(), ui::kMousePointerDefault);
     EXPECT_EQ(rt::OpenFileCount(), 0);
   }
   const std::string seeded = ReadFile(QuoteFile());
@@ -222,9 +223,9 @@ TEST_F(QuoteFileTest, FolderAndFileChangesBetweenOperations) {
 
 TEST_F(QuoteFileTest, SeedingOnAFullDiskStopsWithTheErrorUnderTheHourglass) {
   fs::create_symlink("/dev/full", QuoteFile());
-  rt::SetMousePointer(rt::kMousePointerDefault);
+  ui::SetMousePointer(ui::kMousePointerDefault);
   EXPECT_EQ(ErrorOfCreation(), rt::kErrDiskFull);
-  EXPECT_EQ(rt::MousePointer(), rt::kMousePointerHourglass);
+  EXPECT_EQ(ui::MousePointer(), ui::kMousePointerHourglass);
 }
 
 TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
@@ -240,7 +241,7 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{50 * 200 + 120, 50 * 200 + 120};
     setrlimit(RLIMIT_FSIZE, &limit);
-    const std::int32_t values[2] = {ErrorOfCreation(), rt::MousePointer()};
+    const std::int32_t values[2] = {ErrorOfCreation(), ui::MousePointer()};
     (void)!write(report[1], values, sizeof values);
     _exit(0);
   }
@@ -251,7 +252,7 @@ TEST_F(QuoteFileTest, SeedingCutShortByAFileSizeLimitKeepsWhatWasWritten) {
   int status = 0;
   waitpid(child, &status, 0);
   EXPECT_EQ(values[0], rt::kErrDiskFull);
-  EXPECT_EQ(values[1], rt::kMousePointerHourglass);
+  EXPECT_EQ(values[1], ui::kMousePointerHourglass);
 
   const std::string bytes = ReadFile(QuoteFile());
   ASSERT_EQ(bytes.size(), 50U * 200);
@@ -273,7 +274,7 @@ TEST_F(QuoteFileTest, GetQuoteReseedsFromTheClockBeforeItDraws) {
   // can lead to different records.
   std::set<std::string> drawn;
   for (int i = 0; i < 50; ++i) {
-    Runtime().Random().state = 42;
+    rt::StartGenerator(42);
     drawn.insert(store.GetQuote());
   }
   EXPECT_GT(drawn.size(), 10U);

@@ -17,15 +17,15 @@
 #include <set>
 #include <string>
 
-#include "platform/convert.h"
-#include "platform/monitors.h"
-#include "platform/object.h"
-#include "platform/palette.h"
-#include "platform/random.h"
-#include "platform/record_file.h"
-#include "platform/runtime_error.h"
-#include "platform/text.h"
+#include "runtime/convert.h"
+#include "runtime/object.h"
+#include "runtime/palette.h"
+#include "runtime/random.h"
+#include "runtime/record_file.h"
+#include "runtime/runtime_error.h"
+#include "runtime/text.h"
 #include "tests/unit/test_support.h"
+#include "ui/monitors.h"
 
 namespace sagelight {
 namespace {
@@ -87,7 +87,7 @@ TEST(Conversions, SixteenBitArithmeticNeverWraps) {
 }
 
 TEST_F(RuntimeServices, RandomNumbersStayBelowOneAndTheLargestGivesTheTopOfTheRange) {
-  Runtime().Random().state = 12345;
+  rt::StartGenerator(12345);
   float smallest = 1.0F;
   float largest = 0.0F;
   for (int i = 0; i < 200000; ++i) {
@@ -122,10 +122,10 @@ TEST_F(RuntimeServices, RandomNumbersReseedsInQuickSuccessionDoNotReplay) {
   }
   EXPECT_GT(firsts.size(), 1990U);
 
-  Runtime().Random().state = 7;
+  rt::StartGenerator(7);
   rt::Randomize();
   const float a = rt::NextRandom();
-  Runtime().Random().state = 7;
+  rt::StartGenerator(7);
   rt::Randomize();
   rt::Randomize();
   EXPECT_NE(rt::NextRandom(), a);
@@ -153,13 +153,13 @@ TEST(Text, TrimTakesSpacesOnlyAndFixedFieldsPadAndCut) {
 }
 
 TEST(Palette, ColoursTwoToEightAndOnlyIndicesOfTheTable) {
-  EXPECT_EQ(rt::PaletteColor(2), ui::Color(0, 128, 0));
-  EXPECT_EQ(rt::PaletteColor(3), ui::Color(0, 128, 128));
-  EXPECT_EQ(rt::PaletteColor(4), ui::Color(128, 0, 0));
-  EXPECT_EQ(rt::PaletteColor(5), ui::Color(128, 0, 128));
-  EXPECT_EQ(rt::PaletteColor(6), ui::Color(128, 128, 0));
-  EXPECT_EQ(rt::PaletteColor(7), ui::Color(192, 192, 192));
-  EXPECT_EQ(rt::PaletteColor(8).Bgr(), 0x808080U);
+  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(2)), ui::Color(0, 128, 0));
+  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(3)), ui::Color(0, 128, 128));
+  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(4)), ui::Color(128, 0, 0));
+  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(5)), ui::Color(128, 0, 128));
+  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(6)), ui::Color(128, 128, 0));
+  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(7)), ui::Color(192, 192, 192));
+  EXPECT_EQ(rt::PaletteColor(8), 0x808080U);
   EXPECT_EQ(ErrorOf([] { rt::PaletteColor(16); }), rt::kErrInvalidCall);
   EXPECT_EQ(ErrorOf([] { rt::PaletteColor(-1); }), rt::kErrInvalidCall);
 }

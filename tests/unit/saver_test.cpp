@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/palette.h"
-#include "platform/random.h"
-#include "platform/record_file.h"
 #include "quotes/collection.h"
+#include "runtime/palette.h"
+#include "runtime/random.h"
+#include "runtime/record_file.h"
 #include "saver/saver_design.h"
 #include "saver/saver_form.h"
 #include "startup/module1.h"
@@ -176,14 +176,14 @@ TEST_F(DisplayCycle, TheEndsOfTheRandomRangeReachTheEdgesOfThePlacesAndColours) 
   saver.Advance(1000);
   EXPECT_EQ(form.Left(kPic), 1.0F);
   EXPECT_EQ(form.Top(kPic), 1.0F);
-  EXPECT_EQ(form.BackColor(kPic), rt::PaletteColor(2));
+  EXPECT_EQ(form.BackColor(kPic), ui::Color::FromBgr(rt::PaletteColor(2)));
   EXPECT_EQ(Caption(saver), "Sagelight\r\n\r\n" + std::string(kCollection[0]));
 
   ScriptRandom({kTopR, kTopR, kTopR, kTopR});
   saver.Advance(20000);
   EXPECT_EQ(form.Left(kPic), 11265.0F);
   EXPECT_EQ(form.Top(kPic), 8985.0F);
-  EXPECT_EQ(form.BackColor(kPic), rt::PaletteColor(8));
+  EXPECT_EQ(form.BackColor(kPic), ui::Color::FromBgr(rt::PaletteColor(8)));
 }
 
 TEST_F(DisplayCycle, ScreensAsWideAsThePanelOrNarrower) {

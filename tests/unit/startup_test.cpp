@@ -5,8 +5,8 @@
 #include <string>
 
 #include "errors/error_class.h"
-#include "platform/record_file.h"
-#include "platform/runtime_error.h"
+#include "runtime/record_file.h"
+#include "runtime/runtime_error.h"
 #include "saver/saver_form.h"
 #include "startup/module1.h"
 #include "tests/unit/test_support.h"

@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "runtime/random.h"
 #include "startup/module1.h"
 
 namespace sagelight::testing {
@@ -39,8 +40,7 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 
 ProgramTest::ProgramTest()
     : platform_(std::make_unique<headless::HeadlessPlatform>(headless::Options{})),
-      runtime_(
-          std::make_unique<rt::Runtime>(*platform_, rt::RuntimeOptions{drive_.Path().string()})) {}
+      runtime_(std::make_unique<rt::Runtime>(rt::RuntimeOptions{drive_.Path().string()})) {}
 
 void ProgramTest::SetUp() { std::filesystem::create_directories(SystemFolder()); }
 
@@ -52,7 +52,7 @@ void ProgramTest::EndProcess() {
 }
 
 void ProgramTest::ScriptRandom(std::initializer_list<float> numbers) {
-  runtime_->Random().scripted.assign(numbers.begin(), numbers.end());
+  rt::StartGenerator(rt::kFreshGeneratorState, std::vector<float>(numbers));
 }
 
 std::filesystem::path ProgramTest::SystemFolder() const {
@@ -70,7 +70,7 @@ headless::Options ProgramTest::SaverOptions() {
 headless::HeadlessPlatform& ProgramTest::Start(headless::Options options) {
   EndProcess();
   platform_ = std::make_unique<headless::HeadlessPlatform>(std::move(options));
-  runtime_ = std::make_unique<rt::Runtime>(*platform_, rt::RuntimeOptions{drive_.Path().string()});
+  runtime_ = std::make_unique<rt::Runtime>(rt::RuntimeOptions{drive_.Path().string()});
   start_status_ = platform_->Start(&Module1::Main);
   return *platform_;
 }

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/headless/headless.h"
-#include "platform/runtime.h"
+#include "backends/headless/headless.h"
+#include "runtime/runtime.h"
 
 namespace sagelight::testing {
 

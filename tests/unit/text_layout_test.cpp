@@ -1,11 +1,11 @@
-#include "platform/posix/text_layout.h"
+#include "backends/text/text_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/code_page.h"
+#include "runtime/code_page.h"
 
 namespace sagelight::posix {
 namespace {

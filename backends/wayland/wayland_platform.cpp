@@ -1,0 +1,183 @@
+#include "backends/wayland/wayland_platform.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "backends/posix/clock.h"
+#include "backends/posix/instance_lock.h"
+#include "backends/wayland/connection.h"
+#include "backends/wayland/form_surface.h"
+#include "backends/wayland/message_box.h"
+#include "backends/wayland/typeface.h"
+#include "runtime/runtime_error.h"
+#include "ui/event_path.h"
+
+namespace sagelight::wayland {
+namespace {
+
+// A pixel is 15 twips at scale 1, as at 96 dots per inch; an output that
+// doubles its pixels has twice as many to the inch.
+constexpr double kTwipsPerPixel = 15.0;
+
+class WaylandPlatform final : public ui::Platform {
+ public:
+  WaylandPlatform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
+  WaylandPlatform(const WaylandPlatform&) = delete;
+  WaylandPlatform& operator=(const WaylandPlatform&) = delete;
+  ~WaylandPlatform() override {
+    curtains_.clear();
+    StopEventPath();
+    form_.reset();
+    fonts_.reset();
+    connection_.reset();
+  }
+
+  bool PrevInstance() override {
+    if (!previous_instance_) {
+      previous_instance_ = posix::AnotherInstanceRuns(lock_);
+    }
+    return *previous_instance_;
+  }
+
+  std::string CommandLine() override { return command_line_; }
+
+  float ScreenWidth() override {
+    const Output& screen = RequireScreen();
+    return static_cast<float>(screen.width * TwipsPerPixel(screen));
+  }
+
+  float ScreenHeight() override {
+    const Output& screen = RequireScreen();
+    return static_cast<float>(screen.height * TwipsPerPixel(screen));
+  }
+
+  void ApplyMousePointer(ui::PointerShape shape) override {
+    // Seeding sets the hourglass before any surface exists; the shape is
+    // kept for the surfaces to come rather than connecting for it.
+    pointer_shape_ = shape;
+    if (connection_) {
+      connection_->SetPointerShape(shape);
+    }
+  }
+
+  ui::Form& ShowForm(const ui::FormDesign& design, ui::FormEvents& events) override {
+    const Output screen = RequireScreen();
+    Connection& connection = *connection_;
+    connection.SetPointerShape(pointer_shape_);
+    form_ = std::make_unique<FormSurface>(design, connection, Fonts(), screen);
+    // The other outputs go dark first, so that the form, shown last, is the
+    // one the compositor gives the keyboard.
+    for (const Output& output : connection.Outputs()) {
+      if (output.proxy != screen.proxy) {
+        curtains_.push_back(std::make_unique<Curtain>(connection, output, *form_));
+      }
+    }
+    const double twips = TwipsPerPixel(screen);
+    form_->Create(StartEventPath(*form_, events, twips, twips));
+    return *form_;
+  }
+
+  bool CanShowMessages() override { return Connect() != nullptr; }
+
+  std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
+
+  void RunEventLoop() override {
+    if (!form_) {
+      return;
+    }
+    ui::EventPath& path = *Path();
+    while (form_) {
+      connection_->DispatchPending();
+      path.RunDueTimers();
+      Present();
+      const int timeout_ms = path.WaitTimeout();
+      connection_->Wait(timeout_ms);
+    }
+  }
+
+ protected:
+  void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
+                      const std::string& title) override {
+    Connection& connection = RequireConnection();
+    // While the box is open the form's surfaces still show; the event path
+    // drops their input.
+    RunMessageBox(connection, Fonts(), connection.Primary(), prompt, icon, title,
+                  form_ ? &form_->toplevel() : nullptr, [this] {
+                    Present();
+                    connection_->Wait(-1);
+                  });
+    if (form_) {
+      // Input the form received while the box was open, the box's closing
+      // key or click among it, is dropped before the box counts as closed.
+      connection.Roundtrip();
+    }
+  }
+
+  void EndProcess(int exit_status) override { std::_Exit(exit_status); }
+
+ private:
+  static double TwipsPerPixel(const Output& output) { return kTwipsPerPixel / output.scale; }
+
+  void Present() {
+    for (const auto& curtain : curtains_) {
+      curtain->Present();
+    }
+    if (form_) {
+      form_->Present();
+    }
+  }
+
+  Connection* Connect() {
+    if (!connect_tried_) {
+      connect_tried_ = true;
+      connection_ = Connection::Open();
+    }
+    return connection_.get();
+  }
+
+  Connection& RequireConnection() {
+    Connection* connection = Connect();
+    if (connection == nullptr) {
+      throw rt::RuntimeError(rt::kErrDeviceIo, "Cannot connect to the Wayland compositor");
+    }
+    return *connection;
+  }
+
+  const Output& RequireScreen() {
+    const Output* screen = RequireConnection().Primary();
+    if (screen == nullptr) {
+      throw rt::RuntimeError(rt::kErrDeviceIo, "The Wayland compositor has no output");
+    }
+    return *screen;
+  }
+
+  Typefaces& Fonts() {
+    if (!fonts_) {
+      fonts_ = std::make_unique<Typefaces>();
+    }
+    return *fonts_;
+  }
+
+  std::string command_line_;
+  std::optional<bool> previous_instance_;
+  posix::InstanceLock lock_;
+  bool connect_tried_ = false;
+  std::unique_ptr<Connection> connection_;
+  std::unique_ptr<Typefaces> fonts_;
+  std::vector<std::unique_ptr<Curtain>> curtains_;
+  std::unique_ptr<FormSurface> form_;
+  ui::PointerShape pointer_shape_ = ui::PointerShape::kDefault;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv) {
+  return std::make_unique<WaylandPlatform>(argc, argv);
+}
+
+}  // namespace sagelight::wayland

@@ -1,0 +1,289 @@
+#include "backends/x11/connection.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xresource.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+#include <X11/extensions/Xrandr.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "backends/x11/fonts.h"
+#include "runtime/code_page.h"
+
+namespace sagelight::x11 {
+namespace {
+
+// Without its server the program can do nothing more, and Xlib must not
+// return into a dead connection: say so once and end.
+int OnConnectionLost(Display* /*display*/) {
+  std::fputs("Sagelight: lost the connection to the X server\n", stderr);
+  std::_Exit(2);
+}
+
+// Set while the program asks about a window that may be gone, where an
+// error is an answer rather than a fault.
+bool g_errors_expected = false;
+bool g_error_seen = false;
+
+int OnProtocolError(Display* display, XErrorEvent* error) {
+  if (g_errors_expected) {
+    g_error_seen = true;
+    return 0;
+  }
+  char text[256] = {};
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "Sagelight: X error: %s (request %d.%d)\n", text,
+               static_cast<int>(error->request_code), static_cast<int>(error->minor_code));
+  return 0;
+}
+
+double AnnouncedDpi(Display* display) {
+  const char* resources = XResourceManagerString(display);
+  if (resources == nullptr) {
+    return 96.0;
+  }
+  XrmInitialize();
+  XrmDatabase database = XrmGetStringDatabase(resources);
+  double dpi = 96.0;
+  char* type = nullptr;
+  XrmValue value;
+  if (database != nullptr && XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) &&
+      value.addr != nullptr) {
+    const double announced = std::strtod(value.addr, nullptr);
+    if (announced >= 24.0 && announced <= 1200.0) {
+      dpi = announced;
+    }
+  }
+  if (database != nullptr) {
+    XrmDestroyDatabase(database);
+  }
+  return dpi;
+}
+
+}  // namespace
+
+std::unique_ptr<Connection> Connection::Open() {
+  // Keys are looked up in the user's locale, so that a letter of any layout
+  // types a character. Where Xlib does not know that locale, UTF-8 in the
+  // C locale still gives every layout's letters.
+  if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+  }
+  XSetIOErrorHandler(OnConnectionLost);
+  XSetErrorHandler(OnProtocolError);
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    return nullptr;
+  }
+  return std::unique_ptr<Connection>(new Connection(display));
+}
+
+Connection::Connection(Display* display)
+    : display_(display), screen_(DefaultScreen(display)), dpi_(AnnouncedDpi(display)) {}
+
+Connection::~Connection() {
+  if (input_method_ != nullptr) {
+    XCloseIM(input_method_);
+  }
+  XCloseDisplay(display_);
+}
+
+XIM Connection::InputMethod() {
+  if (!input_method_tried_) {
+    input_method_tried_ = true;
+    // Xlib's own method, not an input server: a key that types a character
+    // must type it at once, not start a composition in another process.
+    if (XSetLocaleModifiers("@im=none") != nullptr) {
+      input_method_ = XOpenIM(display_, nullptr, nullptr, nullptr);
+    }
+  }
+  return input_method_;
+}
+
+Atom Connection::Intern(const char* name) {
+  const auto found = atoms_.find(name);
+  if (found != atoms_.end()) {
+    return found->second;
+  }
+  const Atom atom = XInternAtom(display_, name, False);
+  atoms_.emplace(name, atom);
+  return atom;
+}
+
+namespace {
+
+// An 8-bit channel widened to X's 16 bits.
+unsigned short Channel16(std::uint8_t channel) {
+  return static_cast<unsigned short>(channel * 257U);
+}
+
+}  // namespace
+
+unsigned long Connection::Pixel(ui::Color color) {
+  const auto found = pixels_.find(color);
+  if (found != pixels_.end()) {
+    return found->second;
+  }
+  XColor wanted{};
+  wanted.red = Channel16(color.Red());
+  wanted.green = Channel16(color.Green());
+  wanted.blue = Channel16(color.Blue());
+  wanted.flags = DoRed | DoGreen | DoBlue;
+  const unsigned long pixel = XAllocColor(display_, colormap(), &wanted) != 0
+                                  ? wanted.pixel
+                                  : BlackPixel(display_, screen_);
+  pixels_.emplace(color, pixel);
+  return pixel;
+}
+
+const XftColor& Connection::TextColor(ui::Color color) {
+  const auto found = text_colors_.find(color);
+  if (found != text_colors_.end()) {
+    return found->second;
+  }
+  XRenderColor render{};
+  render.red = Channel16(color.Red());
+  render.green = Channel16(color.Green());
+  render.blue = Channel16(color.Blue());
+  render.alpha = 0xFFFF;
+  XftColor allocated{};
+  XftColorAllocValue(display_, visual(), colormap(), &render, &allocated);
+  return text_colors_.emplace(color, allocated).first->second;
+}
+
+XftFont* Connection::Font(const ui::Font& font) {
+  const auto key = std::make_tuple(font.face, font.points, font.weight, font.italic);
+  const auto found = fonts_.find(key);
+  if (found != fonts_.end()) {
+    return found->second;
+  }
+  XftFont* opened = OpenFont(display_, screen_, font, dpi_);
+  fonts_.emplace(key, opened);
+  return opened;
+}
+
+Cursor Connection::PointerCursor(ui::PointerShape shape) {
+  if (shape != ui::PointerShape::kHourglass) {
+    return None;
+  }
+  if (watch_ == None) {
+    watch_ = XCreateFontCursor(display_, XC_watch);
+  }
+  return watch_;
+}
+
+bool Connection::WindowManagerRuns() {
+  // A manager that follows the desktop conventions keeps a check window
+  // named on the root window, and the same window names itself.
+  const Atom check = Intern("_NET_SUPPORTING_WM_CHECK");
+  auto read_window = [&](Window on, Window& result) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const bool ok = XGetWindowProperty(display_, on, check, 0, 1, False, XA_WINDOW, &type, &format,
+                                       &count, &after, &data) == Success &&
+                    type == XA_WINDOW && format == 32 && count == 1 && data != nullptr;
+    if (ok) {
+      result = static_cast<Window>(*reinterpret_cast<unsigned long*>(data));
+    }
+    if (data != nullptr) {
+      XFree(data);
+    }
+    return ok;
+  };
+  Window manager = None;
+  Window self = None;
+  return read_window(root(), manager) && read_window(manager, self) && self == manager;
+}
+
+bool Connection::Activate(Window window) {
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display_, window, &attributes) == 0 ||
+      attributes.map_state != IsViewable) {
+    return false;
+  }
+  if (attributes.override_redirect == False && WindowManagerRuns()) {
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = Intern("_NET_ACTIVE_WINDOW");
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = 1;  // a request from an application
+    request.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, root(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &request);
+  } else {
+    XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+  }
+  return true;
+}
+
+std::vector<ui::Monitor> Connection::Monitors() {
+  std::vector<ui::Monitor> monitors;
+  int event_base = 0;
+  int error_base = 0;
+  int major = 0;
+  int minor = 0;
+  // Monitors came with RandR 1.5; an older server only knows its outputs,
+  // and then the screen as a whole stands for the one monitor.
+  if (XRRQueryExtension(display_, &event_base, &error_base) == False ||
+      XRRQueryVersion(display_, &major, &minor) == 0 || major * 100 + minor < 105) {
+    return monitors;
+  }
+  int count = 0;
+  XRRMonitorInfo* listed = XRRGetMonitors(display_, root(), True, &count);
+  for (int i = 0; i < count; ++i) {
+    monitors.push_back(ui::Monitor{listed[i].x, listed[i].y, listed[i].width, listed[i].height,
+                                   listed[i].primary != False});
+  }
+  if (listed != nullptr) {
+    XRRFreeMonitors(listed);
+  }
+  return monitors;
+}
+
+std::optional<XWindowAttributes> Connection::Attributes(Window window) {
+  XSync(display_, False);
+  g_errors_expected = true;
+  g_error_seen = false;
+  XWindowAttributes attributes{};
+  const Status status = XGetWindowAttributes(display_, window, &attributes);
+  XSync(display_, False);
+  g_errors_expected = false;
+  if (status == 0 || g_error_seen) {
+    return std::nullopt;
+  }
+  return attributes;
+}
+
+void Connection::SetTitle(Window window, const std::string& title) {
+  XStoreName(display_, window, title.c_str());
+  const std::string utf8 = rt::ToUtf8(rt::FromWindows1252(title));
+  XChangeProperty(display_, window, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(utf8.data()),
+                  static_cast<int>(utf8.size()));
+}
+
+void Connection::SetTopLevelHints(Window window, const std::string& title) {
+  SetTitle(window, title);
+  std::string res_name = "sagelight";
+  std::string res_class = "Sagelight";
+  XClassHint class_hint{};
+  class_hint.res_name = res_name.data();
+  class_hint.res_class = res_class.data();
+  XSetClassHint(display_, window, &class_hint);
+  XWMHints wm_hints{};
+  wm_hints.flags = InputHint | StateHint;
+  wm_hints.input = True;
+  wm_hints.initial_state = NormalState;
+  XSetWMHints(display_, window, &wm_hints);
+}
+
+}  // namespace sagelight::x11

@@ -1,0 +1,521 @@
+#include "backends/x11/form_window.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "backends/posix/clock.h"
+#include "backends/text/text_layout.h"
+#include "backends/x11/fonts.h"
+#include "runtime/code_page.h"
+
+namespace sagelight::x11 {
+namespace {
+
+int Measure(Display* display, XftFont* font, std::u32string_view text) {
+  if (font == nullptr) {
+    return CoreTextWidth(display, text);
+  }
+  std::vector<FcChar32> glyphs(text.begin(), text.end());
+  XGlyphInfo extents{};
+  XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
+  return extents.xOff;
+}
+
+ui::PointerInput PointerAt(int x, int y, unsigned int state) {
+  ui::PointerInput at;
+  at.x = x;
+  at.y = y;
+  at.left = (state & Button1Mask) != 0;
+  at.middle = (state & Button2Mask) != 0;
+  at.right = (state & Button3Mask) != 0;
+  at.shift = (state & ShiftMask) != 0;
+  at.ctrl = (state & ControlMask) != 0;
+  at.alt = (state & Mod1Mask) != 0;
+  return at;
+}
+
+ui::MouseButton ButtonOf(unsigned int button) {
+  switch (button) {
+    case Button1:
+      return ui::MouseButton::kLeft;
+    case Button2:
+      return ui::MouseButton::kMiddle;
+    case Button3:
+      return ui::MouseButton::kRight;
+    default:
+      return ui::MouseButton::kOther;
+  }
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const ui::FormDesign& design, Connection& connection)
+    : ui::Form(design), connection_(connection), elements_(design.elements.size()) {}
+
+FormWindow::~FormWindow() {
+  Display* display = connection_.display();
+  if (input_context_ != nullptr) {
+    XDestroyIC(input_context_);
+  }
+  if (lost_) {
+    return;  // the server has taken the windows, and their pictures, with it
+  }
+  for (Element& element : elements_) {
+    if (element.draw != nullptr) {
+      XftDrawDestroy(element.draw);
+    }
+  }
+  if (hosted_) {
+    // The daemon's window stays; only what the program put into it goes.
+    for (ui::ElementId id = 0; id < elements_.size(); ++id) {
+      if (!Design().elements[id].parent && elements_[id].window != None) {
+        XDestroyWindow(display, elements_[id].window);
+      }
+    }
+  } else {
+    XDestroyWindow(display, window_);
+    for (const Window curtain : curtains_) {
+      XDestroyWindow(display, curtain);
+    }
+  }
+  XFlush(display);
+}
+
+void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_shape) {
+  Display* display = connection_.display();
+  const ui::FormDesign& design = Design();
+  Area area = stage.screen;
+  if (!design.maximized) {
+    area = Area{stage.screen.x + path_->PixelsX(static_cast<float>(design.left)),
+                stage.screen.y + path_->PixelsY(static_cast<float>(design.top)),
+                std::max(1, path_->PixelsX(static_cast<float>(design.width))),
+                std::max(1, path_->PixelsY(static_cast<float>(design.height)))};
+  }
+  XSetWindowAttributes attributes{};
+  attributes.background_pixel = connection_.Pixel(design.back_color);
+  attributes.override_redirect = True;
+  // The form and the panel draw nothing but their background, which the
+  // server paints itself: only labels ask for exposures.
+  attributes.event_mask = KeyPressMask | PointerMotionMask | ButtonPressMask | ButtonReleaseMask |
+                          StructureNotifyMask | FocusChangeMask;
+  attributes.cursor = connection_.PointerCursor(pointer_shape);
+  window_ = XCreateWindow(display, connection_.root(), area.x, area.y,
+                          static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), 0,
+                          CopyFromParent, InputOutput, CopyFromParent,
+                          CWBackPixel | CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
+  // No manager reads these of an override-redirect window; tools that list
+  // windows (xwininfo, xdotool, xprop) do.
+  connection_.SetTopLevelHints(window_, design.caption);
+  const long pid = static_cast<long>(getpid());
+  XChangeProperty(display, window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL, 32,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+
+  // The curtains take nothing: input over them travels to no one, neither
+  // to the form nor to the desktop beneath.
+  XSetWindowAttributes curtain{};
+  curtain.background_pixel = connection_.Pixel(ui::Color(0, 0, 0));
+  curtain.override_redirect = True;
+  curtain.do_not_propagate_mask =
+      KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
+  curtain.cursor = attributes.cursor;
+  std::string res_name = "sagelight-curtain";
+  std::string res_class = "Sagelight";
+  XClassHint class_hint{};
+  class_hint.res_name = res_name.data();
+  class_hint.res_class = res_class.data();
+  for (const Area& other : stage.others) {
+    const Window window = XCreateWindow(
+        display, connection_.root(), other.x, other.y, static_cast<unsigned>(other.width),
+        static_cast<unsigned>(other.height), 0, CopyFromParent, InputOutput, CopyFromParent,
+        CWBackPixel | CWOverrideRedirect | CWDontPropagate | CWCursor, &curtain);
+    XSetClassHint(display, window, &class_hint);
+    curtains_.push_back(window);
+  }
+  // Someone else's window that is mapped or raised later would cover the
+  // saver: watch the root's children to put the saver back on top.
+  XSelectInput(display, connection_.root(), SubstructureNotifyMask);
+}
+
+void FormWindow::AdoptHost(const Stage& stage) {
+  // The daemon made the window, owns its input and ends the program when
+  // it is done; the program paints it and watches for its end.
+  hosted_ = true;
+  window_ = stage.host;
+  Display* display = connection_.display();
+  XSelectInput(display, window_, ExposureMask | StructureNotifyMask);
+  XSetWindowBackground(display, window_, connection_.Pixel(Design().back_color));
+  XClearWindow(display, window_);
+}
+
+void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, const Stage& stage) {
+  path_ = &path;
+  Display* display = connection_.display();
+  const ui::FormDesign& design = Design();
+  if (stage.host != None) {
+    AdoptHost(stage);
+  } else {
+    CreateTopLevel(stage, pointer_shape);
+  }
+
+  for (ui::ElementId id = 0; id < design.elements.size(); ++id) {
+    const ui::ElementDesign& element = design.elements[id];
+    if (element.kind == ui::ElementKind::kTimer) {
+      continue;
+    }
+    const Window parent = element.parent ? elements_[*element.parent].window : window_;
+    XSetWindowAttributes child{};
+    unsigned long mask = CWEventMask;
+    if (element.opaque || element.kind == ui::ElementKind::kPictureBox) {
+      child.background_pixel = connection_.Pixel(BackColor(id));
+      mask |= CWBackPixel;
+    } else {
+      child.background_pixmap = ParentRelative;
+      mask |= CWBackPixmap;
+    }
+    child.event_mask = element.kind == ui::ElementKind::kLabel ? ExposureMask : NoEventMask;
+    Element& state = elements_[id];
+    state.window = XCreateWindow(display, parent, path.PixelsX(Left(id)), path.PixelsY(Top(id)),
+                                 static_cast<unsigned>(std::max(1, path.PixelsX(Width(id)))),
+                                 static_cast<unsigned>(std::max(1, path.PixelsY(Height(id)))), 0,
+                                 CopyFromParent, InputOutput, CopyFromParent, mask, &child);
+    if (element.kind == ui::ElementKind::kLabel) {
+      state.draw =
+          XftDrawCreate(display, state.window, connection_.visual(), connection_.colormap());
+      state.font = connection_.Font(Design().FontOf(id));
+      LayOut(id);
+    }
+    if (Visible(id)) {
+      XMapWindow(display, state.window);
+    }
+  }
+  if (!hosted_) {
+    if (XIM method = connection_.InputMethod(); method != nullptr) {
+      input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                                 XNClientWindow, window_, XNFocusWindow, window_, nullptr);
+    }
+    for (const Window curtain : curtains_) {
+      XMapRaised(display, curtain);
+    }
+    XMapRaised(display, window_);
+  }
+  XFlush(display);
+}
+
+bool FormWindow::Owns(Window window) const {
+  if (TopLevelOfOurs(window)) {
+    return true;
+  }
+  return std::any_of(elements_.begin(), elements_.end(),
+                     [window](const Element& element) { return element.window == window; });
+}
+
+void FormWindow::LayOut(ui::ElementId id) {
+  Element& element = elements_[id];
+  Display* display = connection_.display();
+  XftFont* font = element.font;
+  element.lines = posix::BreakLines(
+      rt::FromWindows1252(Caption(id)), path_->PixelsX(Width(id)),
+      [display, font](std::u32string_view run) { return Measure(display, font, run); });
+}
+
+void FormWindow::Draw(ui::ElementId id) {
+  const Element& element = elements_[id];
+  if (element.draw == nullptr) {
+    return;
+  }
+  Display* display = connection_.display();
+  const ui::ElementDesign& design = Design().elements[id];
+  const int width = path_->PixelsX(Width(id));
+  const int height = path_->PixelsY(Height(id));
+  const LineMetrics metrics =
+      element.font != nullptr ? LineMetricsOf(element.font) : CoreLineMetrics(display);
+  const XftColor& color = connection_.TextColor(design.fore_color);
+  int top = 0;
+  // Lines below the label's foot are cut off; the window clips the one
+  // that straddles it.
+  for (const std::u32string& line : element.lines) {
+    if (top >= height) {
+      break;
+    }
+    int left = 0;
+    if (design.alignment == ui::Alignment::kCenter) {
+      left = (width - Measure(display, element.font, line)) / 2;
+    }
+    if (element.font == nullptr) {
+      DrawCoreText(element.draw, color, left, top + metrics.ascent, line);
+    } else {
+      const std::vector<FcChar32> glyphs(line.begin(), line.end());
+      XftDrawString32(element.draw, &color, element.font, left, top + metrics.ascent, glyphs.data(),
+                      static_cast<int>(glyphs.size()));
+    }
+    top += metrics.height;
+  }
+}
+
+void FormWindow::Changed(ui::ElementId id, ui::Property what) {
+  Display* display = connection_.display();
+  Element& element = elements_[id];
+  if (element.window == None || path_ == nullptr) {
+    return;
+  }
+  switch (what) {
+    case ui::Property::kVisible:
+      if (Visible(id)) {
+        ShowQuietly(id);
+      } else {
+        XUnmapWindow(display, element.window);
+      }
+      break;
+    case ui::Property::kBackColor:
+      XSetWindowBackground(display, element.window, connection_.Pixel(BackColor(id)));
+      // The server paints a box's frame itself, and the box's children keep
+      // their own areas; a label draws its text again over the new colour.
+      XClearArea(display, element.window, 0, 0, 0, 0, False);
+      if (element.draw != nullptr && Showing(id)) {
+        Draw(id);
+      }
+      break;
+    case ui::Property::kPlace:
+      XMoveWindow(display, element.window, path_->PixelsX(Left(id)), path_->PixelsY(Top(id)));
+      break;
+    case ui::Property::kCaption:
+      LayOut(id);
+      // Repaints at once where the label shows; a hidden one paints when it
+      // is shown.
+      if (Showing(id)) {
+        XClearArea(display, element.window, 0, 0, 0, 0, False);
+        Draw(id);
+      }
+      break;
+    case ui::Property::kEnabled:
+      break;
+  }
+}
+
+void FormWindow::ShowQuietly(ui::ElementId id) {
+  // Mapping exposes the labels inside. They are drawn here and now, in the
+  // same wake-up as the tick that showed them, and the exposures the map
+  // would report are not asked for: the requests reach the server in this
+  // order, so the loop is not woken a moment later only to draw them.
+  Display* display = connection_.display();
+  std::vector<ui::ElementId> labels;
+  for (ui::ElementId label = 0; label < elements_.size(); ++label) {
+    if (elements_[label].draw == nullptr) {
+      continue;
+    }
+    for (std::optional<ui::ElementId> at = label; at; at = Design().elements[*at].parent) {
+      if (*at == id) {
+        labels.push_back(label);
+        break;
+      }
+    }
+  }
+  for (const ui::ElementId label : labels) {
+    XSelectInput(display, elements_[label].window, NoEventMask);
+  }
+  XMapWindow(display, elements_[id].window);
+  for (const ui::ElementId label : labels) {
+    if (Showing(label)) {
+      Draw(label);
+    }
+    XSelectInput(display, elements_[label].window, ExposureMask);
+  }
+}
+
+void FormWindow::ApplyPointer(ui::PointerShape shape) {
+  if (hosted_) {
+    return;  // the daemon's window keeps the daemon's pointer
+  }
+  const Cursor cursor = connection_.PointerCursor(shape);
+  std::vector<Window> windows = curtains_;
+  windows.push_back(window_);
+  for (const Window window : windows) {
+    if (cursor == None) {
+      XUndefineCursor(connection_.display(), window);
+    } else {
+      XDefineCursor(connection_.display(), window, cursor);
+    }
+  }
+}
+
+void FormWindow::TakeFocus() {
+  if (hosted_) {
+    return;
+  }
+  focus_given_ = connection_.Activate(window_);
+  HoldKeyboard();
+}
+
+void FormWindow::HoldKeyboard() {
+  // A manager's key binding or menu may hold the keyboard for a moment;
+  // the grab is tried again at the next event or tick.
+  if (hosted_ || keyboard_held_ || !focus_given_) {
+    return;
+  }
+  keyboard_held_ = XGrabKeyboard(connection_.display(), window_, True, GrabModeAsync, GrabModeAsync,
+                                 CurrentTime) == GrabSuccess;
+}
+
+void FormWindow::KeepAbove(Window window) {
+  above_ = window;
+  if (above_ != None) {
+    XRaiseWindow(connection_.display(), above_);
+  }
+}
+
+bool FormWindow::TopLevelOfOurs(Window window) const {
+  return window != None &&
+         (window == window_ || window == above_ ||
+          std::find(curtains_.begin(), curtains_.end(), window) != curtains_.end());
+}
+
+void FormWindow::Restack() {
+  // A manager that insists on keeping its own window on top would answer
+  // every raise with another: after a few in one second, it wins.
+  constexpr int kRestacksPerSecond = 10;
+  const std::int64_t second = posix::MonotonicMillis() / 1000;
+  if (second != restack_second_) {
+    restack_second_ = second;
+    restacks_ = 0;
+  }
+  if (++restacks_ > kRestacksPerSecond) {
+    return;
+  }
+  Display* display = connection_.display();
+  for (const Window curtain : curtains_) {
+    XRaiseWindow(display, curtain);
+  }
+  XRaiseWindow(display, window_);
+  if (above_ != None) {
+    XRaiseWindow(display, above_);
+  }
+}
+
+void FormWindow::HandleRootEvent(const XEvent& event) {
+  if (hosted_ || lost_) {
+    return;
+  }
+  // Override-redirect windows (menus, tooltips, a locker started later)
+  // are left where their owners put them; a managed window or a manager's
+  // frame that is mapped, or restacked right above one of the saver's
+  // windows, now covers part of it.
+  bool covers = false;
+  if (event.type == MapNotify) {
+    covers = event.xmap.override_redirect == False && !TopLevelOfOurs(event.xmap.window);
+  } else if (event.type == ConfigureNotify) {
+    covers = event.xconfigure.override_redirect == False &&
+             !TopLevelOfOurs(event.xconfigure.window) && TopLevelOfOurs(event.xconfigure.above);
+  }
+  if (covers) {
+    Restack();
+  }
+}
+
+ui::KeyInput FormWindow::LookUpKey(XKeyEvent& key) {
+  ui::KeyInput input;
+  input.alt = (key.state & Mod1Mask) != 0;
+  std::string text(32, '\0');
+  KeySym keysym = NoSymbol;
+  if (input_context_ != nullptr) {
+    Status status = 0;
+    int length = Xutf8LookupString(input_context_, &key, text.data(), static_cast<int>(text.size()),
+                                   &keysym, &status);
+    if (status == XBufferOverflow) {
+      text.resize(static_cast<std::size_t>(length));
+      length = Xutf8LookupString(input_context_, &key, text.data(), static_cast<int>(text.size()),
+                                 &keysym, &status);
+    }
+    if (status == XLookupChars || status == XLookupBoth) {
+      input.text = rt::FromUtf8(std::string_view(text.data(), static_cast<std::size_t>(length)));
+    }
+  } else {
+    // No input method: Latin-1 text only, as Xlib's plain lookup gives it.
+    const int length =
+        XLookupString(&key, text.data(), static_cast<int>(text.size()), &keysym, nullptr);
+    for (int i = 0; i < length; ++i) {
+      input.text.push_back(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
+    }
+  }
+  return input;
+}
+
+void FormWindow::HandleEvent(XEvent& event) {
+  switch (event.type) {
+    case Expose:
+      if (event.xexpose.count == 0) {
+        for (ui::ElementId id = 0; id < elements_.size(); ++id) {
+          if (elements_[id].window == event.xexpose.window) {
+            Draw(id);
+          }
+        }
+      }
+      break;
+    case MapNotify:
+      // The form takes the focus once it can be seen: a bare server gives
+      // it to nobody.
+      if (!focus_given_ && event.xany.window == window_) {
+        TakeFocus();
+      }
+      break;
+    case UnmapNotify:
+      // Unmapped by someone else (the program never hides its form): a
+      // saver that cannot be seen could not be dismissed either, so it
+      // shows itself again. The server dropped the grab with the window.
+      if (!hosted_ && event.xunmap.window == window_) {
+        focus_given_ = false;
+        keyboard_held_ = false;
+        XMapRaised(connection_.display(), window_);
+        if (above_ != None) {
+          XRaiseWindow(connection_.display(), above_);
+        }
+      }
+      break;
+    case DestroyNotify:
+      if (event.xdestroywindow.window == window_) {
+        lost_ = true;
+      }
+      break;
+    case FocusIn:
+      if (input_context_ != nullptr) {
+        XSetICFocus(input_context_);
+      }
+      break;
+    case FocusOut:
+      if (input_context_ != nullptr) {
+        XUnsetICFocus(input_context_);
+      }
+      break;
+    case KeyPress:
+      path_->Key(LookUpKey(event.xkey));
+      break;
+    case MotionNotify:
+      if (event.xmotion.window == window_) {
+        path_->PointerMoved(PointerAt(event.xmotion.x, event.xmotion.y, event.xmotion.state));
+      }
+      break;
+    case ButtonPress:
+    case ButtonRelease:
+      if (event.xbutton.window == window_) {
+        const ui::PointerInput at =
+            PointerAt(event.xbutton.x, event.xbutton.y, event.xbutton.state);
+        if (event.type == ButtonPress) {
+          path_->ButtonPressed(ButtonOf(event.xbutton.button), at);
+        } else {
+          path_->ButtonReleased(ButtonOf(event.xbutton.button), at);
+        }
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace sagelight::x11
