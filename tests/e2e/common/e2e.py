@@ -12,6 +12,7 @@ inconclusive, never as a failure.
 """
 
 import ctypes
+import glob
 import mmap
 import os
 import shutil
@@ -704,8 +705,9 @@ class NativeSession(Session):
     for them in a mount namespace of their own."""
 
     def __init__(self, binary, *screen, server=None):
-        if subprocess.run(["/sbin/ldconfig", "-p"], capture_output=True, text=True,
-                          check=False).stdout.find(NSS_WRAPPER) < 0:
+        self.nss_wrapper = next(iter(glob.glob(f"/usr/lib/*/{NSS_WRAPPER}")
+                                     + glob.glob(f"/usr/lib*/{NSS_WRAPPER}")), None)
+        if self.nss_wrapper is None:
             if server is not None:
                 server.close()
             raise SetupError(f"missing {NSS_WRAPPER} (Debian: libnss-wrapper)")
@@ -733,7 +735,7 @@ class NativeSession(Session):
 
     def launch(self, args, **extra):
         env = self.server.env(XDG_DATA_HOME=self.data_home, XDG_RUNTIME_DIR=self.runtime_dir,
-                              LD_PRELOAD=NSS_WRAPPER, NSS_WRAPPER_PASSWD=self.passwd,
+                              LD_PRELOAD=self.nss_wrapper, NSS_WRAPPER_PASSWD=self.passwd,
                               NSS_WRAPPER_GROUP=self.group)
         env.update(extra)
         return Saver([*self.prefix, self.binary, *args],

@@ -91,7 +91,7 @@ def disk_full(session):
     the next start with room seeds the file whole. (A seeding cut short at
     its limit would leave 51 or 200 sayings for good.)"""
     env = dict(os.environ, XDG_DATA_HOME=session.data_home, XDG_RUNTIME_DIR=session.runtime_dir,
-               LD_PRELOAD=e2e.NSS_WRAPPER, NSS_WRAPPER_PASSWD=session.passwd,
+               LD_PRELOAD=session.nss_wrapper, NSS_WRAPPER_PASSWD=session.passwd,
                NSS_WRAPPER_GROUP=session.group)
     env.pop("DISPLAY", None)
 
