@@ -62,6 +62,11 @@ class OpenQuoteFile {
 }  // namespace
 
 cQuoteFile::cQuoteFile() {
+  // A first seeding cut short would leave a short collection for good, as
+  // a later start never completes one: the signals that end a session wait
+  // from before the file can appear until the last record is written and
+  // the file closed, a few milliseconds.
+  const rt::HoldInterrupts hold;
   OpenQuoteFile file;
   const std::int32_t records = file.Records();
   file.Close();
@@ -71,6 +76,10 @@ cQuoteFile::cQuoteFile() {
 }
 
 void cQuoteFile::InitQuoteFile() {
+  // Nothing written beats a part written: a start that cannot hold the
+  // whole collection writes none of it, and the next start seeds it whole.
+  rt::CheckRoom(rt::MapPath(kQuoteFileName),
+                static_cast<std::int64_t>(kCollection.size()) * kRecordLength);
   ui::SetMousePointer(ui::kMousePointerHourglass);
   for (const std::string_view entry : kCollection) {
     const std::string text(entry);

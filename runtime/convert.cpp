@@ -29,6 +29,8 @@ std::int32_t RoundToInt32(double value) { return CheckedWhole<std::int32_t>(Roun
 
 std::int16_t FloorToInt16(double value) { return CheckedWhole<std::int16_t>(std::floor(value)); }
 
+std::int32_t FloorToInt32(double value) { return CheckedWhole<std::int32_t>(std::floor(value)); }
+
 std::int16_t NarrowToInt16(std::int32_t value) {
   return CheckedWhole<std::int16_t>(static_cast<double>(value));
 }
@@ -50,6 +52,10 @@ std::int16_t AddInt16(std::int16_t a, std::int16_t b) {
 
 std::int16_t SubtractInt16(std::int16_t a, std::int16_t b) {
   return NarrowToInt16(static_cast<std::int32_t>(a) - b);
+}
+
+std::int32_t SubtractInt32(std::int32_t a, std::int32_t b) {
+  return CheckedWhole<std::int32_t>(static_cast<double>(a) - b);
 }
 
 }  // namespace sagelight::rt

@@ -15,6 +15,9 @@ std::int32_t RoundToInt32(double value);
 // The whole part toward minus infinity, into a signed 16-bit integer.
 std::int16_t FloorToInt16(double value);
 
+// The same into a signed 32-bit integer.
+std::int32_t FloorToInt32(double value);
+
 // A 32-bit count narrowed to 16 bits, with the overflow error.
 std::int16_t NarrowToInt16(std::int32_t value);
 
@@ -25,5 +28,7 @@ float RoundToSingle(double value);
 // 16-bit integer arithmetic never wraps: leaving the range is an overflow.
 std::int16_t AddInt16(std::int16_t a, std::int16_t b);
 std::int16_t SubtractInt16(std::int16_t a, std::int16_t b);
+// And 32-bit arithmetic leaves its own range as an overflow too.
+std::int32_t SubtractInt32(std::int32_t a, std::int32_t b);
 
 }  // namespace sagelight::rt

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "runtime/record_file.h"
 #include "runtime/runtime.h"
 #include "runtime/runtime_error.h"
 #ifndef _WIN32
@@ -31,17 +32,23 @@ std::string RelativeToDrive(std::string_view windows_path) {
 }
 
 #ifndef _WIN32
+// Drive c: as this process maps it: its folder, and the error that making
+// its system folder met, if any.
+struct DriveRoot {
+  std::filesystem::path folder;
+  std::error_code failed;
+};
+
 // Without a home there is no drive c:, and a path on it is not found,
 // rather than landing in a folder that other users share.
-std::optional<std::filesystem::path> DefaultDriveRoot() {
+std::optional<DriveRoot> DefaultDriveRoot() {
   std::optional<std::filesystem::path> data = posix::DataHome();
   if (!data) {
     return std::nullopt;
   }
-  std::filesystem::path drive = *data / "sagelight" / "drive_c";
-  std::error_code ignored;  // a failure shows up as the open's own error
-  std::filesystem::create_directories(drive / "windows" / "system", ignored);
-  return drive;
+  DriveRoot root{*data / "sagelight" / "drive_c", {}};
+  std::filesystem::create_directories(root.folder / "windows" / "system", root.failed);
+  return root;
 }
 #endif
 
@@ -54,11 +61,21 @@ std::string MapPath(std::string_view windows_path) {
 #ifdef _WIN32
   return std::string(windows_path);
 #else
-  static const std::optional<std::filesystem::path> root = DefaultDriveRoot();
+  static const std::optional<DriveRoot> root = DefaultDriveRoot();
   if (!root) {
-    Raise(kErrPathNotFound);
+    // The message still tells the user which file it is.
+    RaiseForFile(kErrPathNotFound, "~/.local/share/sagelight/drive_c/" +
+                                       RelativeToDrive(windows_path) +
+                                       ", with neither HOME nor a home in the password database");
   }
-  return (*root / RelativeToDrive(windows_path)).string();
+  std::string path = (root->folder / RelativeToDrive(windows_path)).string();
+  // A data folder that is there but may not be written is an access error:
+  // the open would find the system folder missing and say "Path not found".
+  // Any other failure is the open's to tell.
+  if (root->failed && ErrorFromErrno(root->failed.value()) == kErrPathFileAccess) {
+    RaiseForFile(kErrPathFileAccess, path);
+  }
+  return path;
 #endif
 }
 

@@ -7,7 +7,13 @@
 
 #ifdef _WIN32
 #include <io.h>
+
+#include <filesystem>
+#include <system_error>
 #else
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 
@@ -137,6 +143,18 @@ void SeekRecord(const OpenFile& file, std::int32_t record_number) {
   }
 }
 
+#ifndef _WIN32
+// Records live in regular files only: a device would take every record and
+// give back nothing (/dev/zero, /dev/null), a pipe has no places to seek.
+void RequireRegular(std::FILE* stream, const std::string& path) {
+  struct stat info {};
+  if (fstat(fileno(stream), &info) == 0 && !S_ISREG(info.st_mode)) {
+    std::fclose(stream);
+    RaiseForFile(kErrPathFileAccess, path);
+  }
+}
+#endif
+
 }  // namespace
 
 std::int32_t ErrorFromErrno(int error) {
@@ -165,6 +183,12 @@ void OpenRandom(std::int16_t file_number, const std::string& path, std::int32_t 
   if (record_length < 1) {
     RaiseForFile(kErrInvalidCall, path);
   }
+#ifndef _WIN32
+  // Not even opened: opening a device can act on it.
+  if (struct stat info{}; stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    RaiseForFile(kErrPathFileAccess, path);
+  }
+#endif
   // "r+b" neither creates nor truncates. When the file is missing, create it
   // with "ab", which never truncates a file that another process made in the
   // meantime, and open it again.
@@ -181,6 +205,9 @@ void OpenRandom(std::int16_t file_number, const std::string& path, std::int32_t 
   if (stream == nullptr) {
     RaiseFromErrno(errno, path);
   }
+#ifndef _WIN32
+  RequireRegular(stream, path);
+#endif
   // Unbuffered, so that a failing write reports its error at once rather
   // than at close.
   std::setvbuf(stream, nullptr, _IONBF, 0);
@@ -232,6 +259,52 @@ void Close(std::int16_t file_number) {
     RaiseFromErrno(errno, file.path);
   }
 }
+
+void CheckRoom(const std::string& path, std::int64_t bytes) {
+#ifdef _WIN32
+  std::error_code failed;
+  const std::filesystem::space_info space =
+      std::filesystem::space(std::filesystem::path(path).parent_path(), failed);
+  if (!failed && space.available < static_cast<std::uintmax_t>(bytes)) {
+    RaiseForFile(kErrDiskFull, path);
+  }
+#else
+  // A file system that cannot tell leaves it to the writes.
+  struct statvfs disk {};
+  const std::string folder = path.substr(0, path.find_last_of('/') + 1);
+  if (statvfs(folder.empty() ? "." : folder.c_str(), &disk) == 0 && disk.f_frsize > 0) {
+    const auto block = static_cast<std::int64_t>(disk.f_frsize);
+    if (static_cast<std::int64_t>(disk.f_bavail) < (bytes + block - 1) / block) {
+      RaiseForFile(kErrDiskFull, path);
+    }
+  }
+  rlimit limit{};
+  if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+      limit.rlim_cur < static_cast<rlim_t>(bytes)) {
+    RaiseForFile(kErrDiskFull, path);
+  }
+#endif
+}
+
+#ifdef _WIN32
+HoldInterrupts::HoldInterrupts() = default;
+HoldInterrupts::~HoldInterrupts() = default;
+#else
+HoldInterrupts::HoldInterrupts() {
+  sigset_t ending;
+  sigemptyset(&ending);
+  sigaddset(&ending, SIGTERM);
+  sigaddset(&ending, SIGINT);
+  sigaddset(&ending, SIGHUP);
+  held_ = sigprocmask(SIG_BLOCK, &ending, &saved_) == 0;
+}
+
+HoldInterrupts::~HoldInterrupts() {
+  if (held_) {
+    sigprocmask(SIG_SETMASK, &saved_, nullptr);
+  }
+}
+#endif
 
 void CloseAll() noexcept {
   for (OpenFile& file : g_files) {

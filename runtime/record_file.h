@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#ifndef _WIN32
+#include <signal.h>
+#endif
+
 namespace sagelight::rt {
 
 // Files opened for random access with fixed-length records, addressed by
@@ -38,6 +42,28 @@ void CloseAll() noexcept;
 
 // How many files are open now.
 int OpenFileCount() noexcept;
+
+// "Disk full", naming the file, when the file system that holds `path`
+// has less than `bytes` free for this user, or when the process may not
+// make a file that long (its file-size limit). A check before a run of
+// writes that must not stop half-way; each write still reports its own error.
+void CheckRoom(const std::string& path, std::int64_t bytes);
+
+// Holds off the signals that end a process from a session or a terminal
+// (SIGTERM, SIGINT, SIGHUP) while it lives; one that came meanwhile acts as
+// it ends. Windows has no such signals: there it does nothing.
+class HoldInterrupts {
+ public:
+  HoldInterrupts();
+  HoldInterrupts(const HoldInterrupts&) = delete;
+  HoldInterrupts& operator=(const HoldInterrupts&) = delete;
+  ~HoldInterrupts();
+#ifndef _WIN32
+ private:
+  sigset_t saved_{};
+  bool held_ = false;
+#endif
+};
 
 // The run-time error for a failure of the system's file calls, by its errno
 // code: the nearest in meaning, "Device I/O error" for the unexpected.

@@ -1,7 +1,6 @@
 #include "runtime/xdg.h"
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,6 +23,10 @@ std::optional<std::filesystem::path> HomeFolder() {
   if (auto home = AbsoluteFromEnvironment("HOME")) {
     return home;
   }
+  return PasswordHome();
+}
+
+std::optional<std::filesystem::path> PasswordHome() {
   long size = sysconf(_SC_GETPW_R_SIZE_MAX);
   std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 16384));
   passwd entry{};
@@ -43,17 +46,6 @@ std::optional<std::filesystem::path> DataHome() {
     return *home / ".local" / "share";
   }
   return std::nullopt;
-}
-
-std::optional<std::filesystem::path> RuntimeFolder() {
-  auto folder = AbsoluteFromEnvironment("XDG_RUNTIME_DIR");
-  struct stat info {};
-  if (!folder || stat(folder->c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-      info.st_uid != getuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0 ||
-      access(folder->c_str(), W_OK | X_OK) != 0) {
-    return std::nullopt;
-  }
-  return folder;
 }
 
 }  // namespace sagelight::posix

@@ -11,12 +11,12 @@ namespace sagelight::posix {
 // it is unset.
 std::optional<std::filesystem::path> HomeFolder();
 
+// The home the password database records for this user: what no variable
+// of one start's environment can change.
+std::optional<std::filesystem::path> PasswordHome();
+
 // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share; nothing
 // when no home can be found (never a shared folder).
 std::optional<std::filesystem::path> DataHome();
-
-// $XDG_RUNTIME_DIR when it is an absolute path to a folder that this user
-// owns, may write and no one else may enter.
-std::optional<std::filesystem::path> RuntimeFolder();
 
 }  // namespace sagelight::posix

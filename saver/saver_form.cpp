@@ -1,8 +1,10 @@
 #include "saver/saver_form.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "quotes/quote_file.h"
@@ -22,17 +24,18 @@ namespace {
 
 std::unique_ptr<frmSaver> g_instance;
 
-// The recorded pointer position is 16-bit. A position beyond its range (a
-// screen of more than 2184 pixels at 96 dpi) is recorded at the range's end
-// rather than raising an error the user would only see on the way out.
-std::int16_t RecordablePosition(float position) {
-  if (position >= 32767.5F) {
-    return 32767;
+// The box goes to whoever sits at the screen; a saver started by a daemon
+// or a session also tells its log, with the file as this machine names it.
+// Once for each error: a night of the same failure every 20 seconds would
+// bury the log.
+void Log(const std::string& report, const rt::RuntimeError& error) {
+  static std::set<std::string> told;
+  const std::string line =
+      "Sagelight: " + report + (error.File().empty() ? "" : " (" + error.File() + ")") + "\n";
+  if (told.insert(line).second) {
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
   }
-  if (position < -32768.5F) {
-    return -32768;
-  }
-  return rt::RoundToInt16(position);
 }
 
 }  // namespace
@@ -72,31 +75,35 @@ void frmSaver::Timer1_Timer() {
         }
       },
       [this](const rt::RuntimeError& error) {
-        Module1.objError->LetProperty("strError", "frmSaver.Timer1_Error: " + error.Description());
+        const std::string report = "frmSaver.Timer1_Error: " + error.Description();
+        Log(report, error);
+        Module1.objError->LetProperty("strError", report);
         Module1.objError->CallMethod("ShowIt");
       });
 }
 
 void frmSaver::DoTrick() {
+  // Sizes and places are 32-bit: a screen of more than 2184 pixels at 96 dpi
+  // is more than 32767 twips across, and today's monitors are that wide.
   ui::Platform& screen = ui::Current();
-  const std::int16_t SW = rt::RoundToInt16(screen.ScreenWidth());   // NOLINT
-  const std::int16_t SH = rt::RoundToInt16(screen.ScreenHeight());  // NOLINT
-  const std::int16_t PW = rt::RoundToInt16(pic.Width());            // NOLINT
-  const std::int16_t PH = rt::RoundToInt16(pic.Height());           // NOLINT
+  const std::int32_t SW = rt::RoundToInt32(screen.ScreenWidth());   // NOLINT
+  const std::int32_t SH = rt::RoundToInt32(screen.ScreenHeight());  // NOLINT
+  const std::int32_t PW = rt::RoundToInt32(pic.Width());            // NOLINT
+  const std::int32_t PH = rt::RoundToInt32(pic.Height());           // NOLINT
 
   rt::Randomize();
-  const std::int16_t dW = rt::SubtractInt16(SW, PW);  // NOLINT
-  const std::int16_t X =                              // NOLINT
-      rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * dW + 1.0);
-  const std::int16_t dH = rt::SubtractInt16(SH, PH);  // NOLINT
-  const std::int16_t Y =                              // NOLINT
-      rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * dH + 1.0);
+  const std::int32_t dW = rt::SubtractInt32(SW, PW);  // NOLINT
+  const std::int32_t X =                              // NOLINT
+      rt::FloorToInt32(static_cast<double>(rt::NextRandom()) * dW + 1.0);
+  const std::int32_t dH = rt::SubtractInt32(SH, PH);  // NOLINT
+  const std::int32_t Y =                              // NOLINT
+      rt::FloorToInt32(static_cast<double>(rt::NextRandom()) * dH + 1.0);
 
   Label1.Caption("Sagelight\r\n\r\n" + rt::Trim(Module1.objQuotes->GetQuote()));
 
   const std::int16_t colour = rt::FloorToInt16(static_cast<double>(rt::NextRandom()) * 7.0 + 2.0);
   pic.BackColor(ui::Color::FromBgr(rt::PaletteColor(colour)));
-  pic.Move(X, Y);
+  pic.Move(static_cast<float>(X), static_cast<float>(Y));
   pic.Visible(true);
 }
 
@@ -112,8 +119,8 @@ void frmSaver::Form_MouseMove(std::int16_t /*Button*/, std::int16_t /*Shift*/, f
     Timer1.Enabled(false);
     Module1.EndSaver();
   }
-  intLastX = RecordablePosition(X);
-  intLastY = RecordablePosition(Y);
+  intLastX = rt::RoundToInt32(X);
+  intLastY = rt::RoundToInt32(Y);
 }
 
 void frmSaver::Label1_Click() {

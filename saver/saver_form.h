@@ -35,8 +35,8 @@ class frmSaver : public ui::FormEvents {
   void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
   void Label1_Click();
 
-  [[nodiscard]] std::int16_t LastX() const { return intLastX; }
-  [[nodiscard]] std::int16_t LastY() const { return intLastY; }
+  [[nodiscard]] std::int32_t LastX() const { return intLastX; }
+  [[nodiscard]] std::int32_t LastY() const { return intLastY; }
 
   ui::PictureBox pic{form_, kPic};
   ui::Label Label2{form_, kLabel2};
@@ -51,8 +51,9 @@ class frmSaver : public ui::FormEvents {
 
   const SaverModule& Module1;
   ui::Form* form_ = nullptr;
-  std::int16_t intLastX = 0;
-  std::int16_t intLastY = 0;
+  // 32-bit, like the places of DoTrick, for screens of any width.
+  std::int32_t intLastX = 0;
+  std::int32_t intLastY = 0;
 };
 // NOLINTEND(readability-identifier-naming)
 

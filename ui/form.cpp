@@ -47,7 +47,9 @@ void Form::Move(ElementId id, float left, float top) {
 }
 
 void Form::SetCaption(ElementId id, const std::string& caption) {
-  state_.at(id).caption = caption;
+  // Window texts are C strings on the desktop the program comes from: a NUL
+  // ends the text, and what follows it never shows.
+  state_.at(id).caption = caption.substr(0, caption.find('\0'));
   Changed(id, Property::kCaption);
 }
 

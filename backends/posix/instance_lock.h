@@ -20,22 +20,27 @@ class InstanceLock {
   InstanceLock& operator=(const InstanceLock&) = delete;
   ~InstanceLock();
 
-  // Takes the lock named `name` in $XDG_RUNTIME_DIR when that is usable,
-  // otherwise in the user's own data folder (created private). Of any number
-  // of processes that try at once, exactly one gets kTaken.
+  // Takes the lock named `name` in /run/user/UID when that is this user's
+  // private folder, otherwise in ~/.local/share/sagelight (created private),
+  // with the home the password database names. No environment variable
+  // moves it. Of any number of processes that try at once, exactly one gets
+  // kTaken.
   LockResult Take(const std::string& name);
-  // Where the lock was looked for last, for a message.
+  // Where the lock was looked for, and what was wrong there when it could
+  // not be taken, for a message.
   [[nodiscard]] const std::string& Path() const { return path_; }
+  [[nodiscard]] const std::string& Problem() const { return problem_; }
 
  private:
   int fd_ = -1;
   std::string path_;
+  std::string problem_;
 };
 
 // The single-instance test as the runtime asks it, on the lock this process
-// holds from then on: true when another instance holds it, and also when no
-// lock could be taken at all (said once on standard error), since nobody
-// could then tell whether another saver runs.
+// holds from then on: true when another instance holds it. When no lock can
+// be taken at all, nobody could tell whether another saver runs: the process
+// says where and why on standard error and ends with status 1.
 bool AnotherInstanceRuns(InstanceLock& lock);
 
 // The command line's argument text, without the program's name: the

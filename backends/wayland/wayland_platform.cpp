@@ -143,7 +143,15 @@ class WaylandPlatform final : public ui::Platform {
   Connection& RequireConnection() {
     Connection* connection = Connect();
     if (connection == nullptr) {
-      throw rt::RuntimeError(rt::kErrDeviceIo, "Cannot connect to the Wayland compositor");
+      // The socket libwayland tried, which is what a user needs to put it right.
+      const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+      const char* name = std::getenv("WAYLAND_DISPLAY");
+      std::string socket = name != nullptr && name[0] != '\0' ? name : "wayland-0";
+      if (socket[0] != '/') {
+        socket = std::string(runtime != nullptr ? runtime : "$XDG_RUNTIME_DIR") + "/" + socket;
+      }
+      throw rt::RuntimeError(rt::kErrDeviceIo,
+                             "Cannot connect to the Wayland compositor at " + socket);
     }
     return *connection;
   }

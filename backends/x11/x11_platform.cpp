@@ -184,7 +184,11 @@ class X11Platform final : public ui::Platform {
   Connection& RequireConnection() {
     Connection* connection = Connect();
     if (connection == nullptr) {
-      throw rt::RuntimeError(rt::kErrDeviceIo, "Cannot open the X display");
+      // Which display was tried is what a user needs to put it right.
+      const std::string tried = XDisplayName(nullptr);
+      throw rt::RuntimeError(rt::kErrDeviceIo, tried.empty()
+                                                   ? "Cannot open the X display: DISPLAY is not set"
+                                                   : "Cannot open the X display \"" + tried + "\"");
     }
     return *connection;
   }

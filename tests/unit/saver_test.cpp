@@ -232,9 +232,16 @@ TEST_F(DisplayCycle, AFailedTickShowsOneBoxAndTheCycleGoesOn) {
   EXPECT_TRUE(PanelShowing(saver));
   EXPECT_EQ(Caption(saver), "Sagelight\r\n\r\n");
   EXPECT_FALSE(saver.Ended());
+
+  // A NUL ends the saying shown, as it ends a window's text.
+  std::string record = "Words" + std::string(1, '\0') + "hidden";
+  record.resize(200, ' ');
+  testing::WriteFile(QuoteFile(), record);
+  saver.Advance(20000);
+  EXPECT_EQ(Caption(saver), "Sagelight\r\n\r\nWords");
 }
 
-TEST_F(DisplayCycle, OverflowsOfTheQuoteCountAndOfAWideScreenAreReported) {
+TEST_F(DisplayCycle, TheQuoteCountOverflowsButScreensOfAnyWidthShowSayings) {
   HeadlessPlatform& saver = StartSaver();
   fs::resize_file(QuoteFile(), 6553500);
   saver.Advance(1000);
@@ -243,15 +250,25 @@ TEST_F(DisplayCycle, OverflowsOfTheQuoteCountAndOfAWideScreenAreReported) {
             "An error has occured: \r\nfrmSaver.Timer1_Error: Overflow.");
   EXPECT_FALSE(PanelShowing(saver));
 
+  // 3840 x 2160 pixels are 57600 x 32400 twips: more than 16 bits hold.
+  fs::resize_file(QuoteFile(), 86200);
   headless::Options options = SaverOptions();
-  options.screen_width_px = 2185;  // 32775 twips
+  options.screen_width_px = 3840;
+  options.screen_height_px = 2160;
   HeadlessPlatform& wide = Start(options);
-  wide.Advance(61000);
-  ASSERT_EQ(wide.MessageBoxes().size(), 4U);  // 1, 21, 41 and 61 s
-  for (const headless::MessageBoxRecord& box : wide.MessageBoxes()) {
-    EXPECT_EQ(box.prompt, "An error has occured: \r\nfrmSaver.Timer1_Error: Overflow.");
-  }
-  EXPECT_FALSE(PanelShowing(wide));
+  ScriptRandom({kTopR, kTopR, 0.5F, 0.5F});
+  wide.Advance(1000);
+  EXPECT_TRUE(wide.MessageBoxes().empty());
+  ASSERT_TRUE(PanelShowing(wide));
+  EXPECT_EQ(wide.ShownForm()->Left(kPic), 57600.0F - 4095.0F);
+  EXPECT_EQ(wide.ShownForm()->Top(kPic), 32400.0F - 2535.0F);
+  // A pointer recorded far right still tells a nudge from a move.
+  wide.MovePointer(50000, 30000);
+  wide.MovePointer(50003, 30000);
+  EXPECT_EQ(frmSaver::Instance()->LastX(), 50003);
+  EXPECT_FALSE(wide.Ended());
+  wide.MovePointer(50007, 30000);
+  EXPECT_TRUE(wide.Ended());
 }
 
 TEST_F(DisplayCycle, NoTicksRunWhileABoxIsOpenAndNoneBurstAfterIt) {

@@ -12,6 +12,7 @@ inconclusive, never as a failure.
 """
 
 import ctypes
+import glob
 import mmap
 import os
 import shutil
@@ -689,24 +690,56 @@ class Session:
         self.server.close()
 
 
+NSS_WRAPPER = "libnss_wrapper.so"
+
+
 class NativeSession(Session):
-    """The Linux program, with data and runtime folders of its own shared by
-    the savers it starts, as the starts of one user share them."""
+    """The Linux program, with data and runtime folders and a home of its own
+    shared by the savers it starts, as the starts of one user share them.
+
+    The single-instance lock follows the user alone: /run/user/UID, else a
+    folder under the home that the password database names. So that test
+    cases running side by side do not meet at one lock, each session's
+    savers see a password database of their own (nss_wrapper) that names the
+    session's home, and where /run/user/UID is there, a /run/user emptied
+    for them in a mount namespace of their own."""
 
     def __init__(self, binary, *screen, server=None):
+        self.nss_wrapper = next(iter(glob.glob(f"/usr/lib/*/{NSS_WRAPPER}")
+                                     + glob.glob(f"/usr/lib*/{NSS_WRAPPER}")), None)
+        if self.nss_wrapper is None:
+            if server is not None:
+                server.close()
+            raise SetupError(f"missing {NSS_WRAPPER} (Debian: libnss-wrapper)")
         self.binary = binary
         self.scratch = tempfile.mkdtemp(prefix="sagelight-e2e-")
         self.data_home = os.path.join(self.scratch, "data")
         self.runtime_dir = os.path.join(self.scratch, "run")
+        self.home = os.path.join(self.scratch, "home")
         os.makedirs(self.data_home)
         os.makedirs(self.runtime_dir, mode=0o700)
+        os.makedirs(self.home, mode=0o700)
+        self.passwd = os.path.join(self.scratch, "passwd")
+        self.group = os.path.join(self.scratch, "group")
+        with open(self.passwd, "w", encoding="ascii") as out:
+            out.write(f"tester:x:{os.getuid()}:{os.getgid()}:tester:{self.home}:/bin/sh\n")
+        with open(self.group, "w", encoding="ascii") as out:
+            out.write(f"testers:x:{os.getgid()}:\n")
+        self.prefix = []
+        if os.path.isdir(f"/run/user/{os.getuid()}"):
+            mount = 'mount -t tmpfs tmpfs /run/user && exec "$0" "$@"'
+            user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
+            self.prefix = ["unshare", *user, "--mount", "--propagation", "private",
+                           "sh", "-c", mount]
         super().__init__(*screen, server=server)
 
     def launch(self, args, **extra):
-        env = self.server.env(XDG_DATA_HOME=self.data_home, XDG_RUNTIME_DIR=self.runtime_dir)
+        env = self.server.env(XDG_DATA_HOME=self.data_home, XDG_RUNTIME_DIR=self.runtime_dir,
+                              LD_PRELOAD=self.nss_wrapper, NSS_WRAPPER_PASSWD=self.passwd,
+                              NSS_WRAPPER_GROUP=self.group)
         env.update(extra)
-        return Saver([self.binary, *args], {k: v for k, v in env.items() if v is not None},
-                     self.settle)
+        return Saver([*self.prefix, self.binary, *args],
+                     {k: v for k, v in env.items() if v is not None}, self.settle)
 
     @property
     def quote_file(self):

@@ -291,52 +291,61 @@ def unmapped_window(session):
 
 
 def lock_folders(session):
-    """Without XDG_RUNTIME_DIR the lock lies in the user's own data folder;
-    a runtime folder that others may write gets nothing. Either way one of
-    sixteen started at once runs."""
+    """The lock's place follows from the user alone: sixteen starts at once,
+    with the session's runtime folder, with none and with one that others
+    may write, meet at one lock under the home that the password database
+    names, and one saver runs. A link in place of that lock's folder stops
+    a start with status 1 and a word on where and why."""
     shared = tempfile.mkdtemp(prefix="sagelight-shared-")
     try:
         os.chmod(shared, 0o1777)
-        for runtime, name in ((None, "unset"), (shared, "shared")):
-            if os.path.exists(session.quote_file):
-                os.remove(session.quote_file)
-            crowd = [session.start("/s", XDG_RUNTIME_DIR=runtime) for _ in range(16)]
-            wait_for(lambda: sum(s.alive() for s in crowd) <= 1, 60,
-                     f"with XDG_RUNTIME_DIR {name}, all but one of 16 savers end")
-            running = [s for s in crowd if s.alive()]
-            check(len(running) == 1, f"with XDG_RUNTIME_DIR {name}, none of 16 savers runs")
-            statuses = [s.process.returncode for s in crowd if s is not running[0]]
-            check(statuses == [0] * 15, f"the others ended with {statuses}")
-            session.ready(running[0])
-            session.server.key("x")
-            running[0].ends("a letter key")
-            lock = os.path.join(session.data_home, "sagelight", "sagelight.lock")
-            check(runtime or os.path.exists(lock), "the lock is not in the user's data folder")
+        runtimes = (session.runtime_dir, None, shared, None)
+        crowd = [session.start("/s", XDG_RUNTIME_DIR=runtimes[i % 4]) for i in range(16)]
+        wait_for(lambda: sum(s.alive() for s in crowd) <= 1, 60,
+                 "all but one of 16 savers with different runtime folders end")
+        running = [s for s in crowd if s.alive()]
+        check(len(running) == 1, "none of 16 savers runs")
+        statuses = [s.process.returncode for s in crowd if s is not running[0]]
+        check(statuses == [0] * 15, f"the others ended with {statuses}")
+        session.ready(running[0])
+        session.server.key("x")
+        running[0].ends("a letter key")
+        folder = os.path.join(session.home, ".local", "share", "sagelight")
+        check(os.path.exists(os.path.join(folder, "sagelight.lock")),
+              "the lock is not under the home")
         check(not os.listdir(shared), f"the saver left {os.listdir(shared)} in a shared folder")
+        check(not os.listdir(session.runtime_dir), "the saver left a file in $XDG_RUNTIME_DIR")
+
+        shutil.rmtree(folder)
+        os.symlink(shared, folder)
+        saver = session.start("/s")
+        saver.ends("a start whose lock folder is a link", status=1)
+        check(folder in saver.stderr() and "link" in saver.stderr(),
+              f"the start said {saver.stderr()!r}")
     finally:
         shutil.rmtree(shared)
 
 
 def no_home(session):
-    """With neither HOME nor XDG_DATA_HOME, the quote file is looked for in
-    the home the password database names (/nonexistent for "nobody"), and
-    the start fails on it rather than use a shared folder."""
+    """With neither HOME nor XDG_DATA_HOME and no runtime folder in
+    /run/user, the lock is looked for under the home that the password
+    database names (/nonexistent for "nobody"); for a user it has no entry
+    for, there is none. Either way the start names the place and ends with
+    status 1, rather than use a shared folder."""
     if os.geteuid() != 0 or shutil.which("setpriv") is None:
         raise SetupError("running as another user needs root and setpriv")
-    runtime = tempfile.mkdtemp(prefix="sagelight-run-")
-    try:
-        os.chown(runtime, 65534, 65534)
-        env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": runtime}
+    home = subprocess.run(["getent", "passwd", "65534"], capture_output=True, text=True,
+                          check=True).stdout.split(":")[5]
+    for uid, place in ((65534, os.path.join(home, ".local/share/sagelight")),
+                       (54321, "/run/user/54321")):
+        if os.path.exists(f"/run/user/{uid}"):
+            raise SetupError(f"/run/user/{uid} is there")
+        env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin")}
         result = subprocess.run(
-            ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", session.binary],
+            ["setpriv", f"--reuid={uid}", f"--regid={uid}", "--clear-groups", session.binary],
             env=env, capture_output=True, text=True, timeout=60, check=False)
-        home = subprocess.run(["getent", "passwd", "65534"], capture_output=True, text=True,
-                              check=True).stdout.split(":")[5]
-        expected = os.path.join(home, ".local/share/sagelight/drive_c/windows/system/Sagelight.quo")
-        check(result.returncode == 1 and f"({expected})" in result.stderr,
-              f"status {result.returncode}, said {result.stderr.strip()!r}")
-    finally:
-        shutil.rmtree(runtime)
+        check(result.returncode == 1 and place in result.stderr,
+              f"user {uid}: status {result.returncode}, said {result.stderr.strip()!r}")
 
 
 def hosted(session):
