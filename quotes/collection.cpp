@@ -10,12 +10,13 @@ namespace sagelight {
 //  - entry 251 repeats entry 171 word for word.
 // Keep those properties when editing; tests/collection_test.cpp checks them.
 const std::array<std::string_view, kCollectionSize> kCollection = {{
-    "Where are my glasses? On your head, says the person who has loved you for thirty years.",
-    "The barber's mirror hears about knees and weddings from people who never talk to strangers, "
-    "while the scissors keep time.",
+    "Is there any tea? Only if you make it, says the one who loves you, already filling the "
+    "kettle.",
+    "The barber's mirror hears about knees and neighbours from people who never talk to "
+    "strangers, while the scissors keep time.",
     "Sunken in the middle, the cake still tastes of butter and sugar: it goes first.",
     "Subtitles give away the punchline before the actor does.",
-    "Wet cement is always signed by morning.",
+    "Wet cement is seldom left unsigned overnight.",
     "Elephants walk almost silently, wasting a magnificent entrance.",
     "A child's first letter to a grandparent is mostly drawing. The few words in it lean on each "
     "other for support.",
@@ -40,7 +41,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Boulderers mime the moves in the air below a climb, like conductors without an orchestra.",
     "Turbines on a windless ridge stand with arms out, like dancers who have lost the music.",
     "Drummers are trusted by the whole band to be dull in exactly the right places.",
-    "Sunflowers in a field face east all morning, like a crowd that has heard the bus is coming.",
+    "Sunflowers in a field all face east, like a crowd that has heard the bus is coming.",
     "A jigsaw with one piece missing is finished anyway, the gap left exactly where the sky was.",
     "In a darkroom tray the paper shows nothing, then a grey ghost, then a whole family on a "
     "beach, all squinting at a photographer long gone.",
@@ -52,11 +53,11 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Cloth lifted from an indigo vat comes out green and turns blue in the air, a change that "
     "even a dyer of thirty years stops to watch.",
     "A snail's silver trail maps its night out: once round the flowerpot and home.",
-    "Calligraphers cannot go back over a stroke, so each word is decided before the brush lands.",
+    "Calligraphers do not go back over a stroke, so each word is decided before the brush lands.",
     "Far out at sea on a clear night, the stars come all the way down to the water.",
     "An old map is still a fine thing to own: half its roads have moved, but it shows in faded "
     "ink a ferry that no longer runs.",
-    "Warm roofs are always the first to lose their snow.",
+    "Badly insulated roofs lose their snow first.",
     "Dumplings taste better when everyone at the table has folded a few of them badly.",
     "A fever breaks the way a storm does, all at once, leaving damp sheets and a rinsed new "
     "morning.",
@@ -101,8 +102,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Night nurses know which patients snore in which key.",
     "Some friends, when there is nothing to say, come round and quietly wash the dishes instead.",
     "Children count on their fingers until told not to; then they count under the table.",
-    "A grandmother's handwriting on an old recipe card, with its splashes and its pinch of this, "
-    "can make the whole kitchen go quiet for a moment.",
+    "Clearing a parent's desk, you find all your old school reports, kept in order, with the good "
+    "bits underlined.",
     "A parcel that has crossed three borders arrives with stickers in four alphabets and one dent.",
     "Birds on a wire space themselves out as carefully as people on a park bench.",
     "The loudest laugh after a funeral usually comes from a story the one being remembered told "
@@ -138,7 +139,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "the grapes arrive unbruised.",
     "The phone keeps the number of someone who is gone, and nobody needs a reason to leave it "
     "there.",
-    "Each grandparent heard the baby's first word differently.",
+    "The whole family heard the baby's first word differently.",
     "Your physiotherapist believes in your knee a full week before you do.",
     "A phone left face down on the table all through dinner is the politest guest there.",
     "Sympathy cards soon run out of words; the ones that tell a small story about the person are "
@@ -153,7 +154,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "An upholsterer opens an old armchair and finds hairpins, a pencil stub and sixty years of "
     "crumbs.",
     "After enough time zones, breakfast can arrive twice in one day.",
-    "Recipes copied out from a grandmother say a handful, a pinch and until it looks right.",
+    "Old family recipes say a handful, a pinch and until it looks right.",
     "Moving in together means two kettles, two of every spatula and one long, happy argument "
     "about which to keep.",
     "The hush before the applause is the one part of a concert the whole audience plays.",
@@ -175,7 +176,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Drawn carefully, the shadow under an apple is what sets it down on the table.",
     "Hands shake at the start of a speech and settle by the second page, their point made.",
     "Homesick travellers read labels in foreign supermarkets just to find one familiar word.",
-    "Good friends remember the difficult anniversaries as well.",
+    "On the hard anniversary a friend rings to talk about nothing much, and both of them know why.",
     "Grandfathers teach card games and cheat only to lose.",
     "Which steps of the old staircase creak, and where to tread to miss them, is the first thing "
     "every teenager in the house learns by heart.",
@@ -188,7 +189,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Milking starts at dawn on a dairy farm, holidays included; the cows see no reason to discuss "
     "it.",
     "Four clicks of the drumsticks, and the quarrel from the van is put off until the song ends.",
-    "On spin, the washing machine strolls across the floor.",
+    "Mid-spin, the washing machine strolls across the floor.",
     "A spider in the bath can empty a whole house of its bravest people.",
     "The detour round a flooded road takes the school bus past fields nobody on board has ever "
     "seen.",
@@ -218,17 +219,17 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "After climbing all night to watch sunrise from the summit, most people spend half of it "
     "photographing each other.",
     "At the festival the dragon's head gets the photographs; its middle gets the dust.",
-    "Firefighters walk towards what everyone else is walking away from, then go home and cook "
-    "dinner.",
+    "The child who is afraid of the sea holds a hand, then a finger, then nothing at all.",
     "Campfires pull the chairs closer as the night cools.",
-    "Pianos carried up four flights of stairs need a tuner at the top; the movers need a chair.",
+    "Pianos carried up four flights of stairs often want a tuner at the top; the movers want a "
+    "chair.",
     "Someone always props a lost glove on the railing.",
     "The smallest child in the class sings the solo, and the whole hall holds its breath with her.",
     "Cutting a friend's hair on the balcony keeps two people still and talking for an hour.",
     "The window cleaner on the fortieth floor watches a hundred meetings with the sound off.",
     "The waiting-room clock ticks louder with each name called that is not yours.",
     "Leave the hall light on: somebody small may need it at three in the morning.",
-    "Anger drives off fast and forgets where it parked.",
+    "Anger drives off fast, then forgets where it parked.",
     "Every choir has one voice a little too loud, and it is never the singer's own.",
     "In a basement far from any fault line, a seismograph suddenly scribbles: an earthquake on "
     "the far side of the world, arriving through the rock some twenty minutes later.",
@@ -243,9 +244,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Beside a firefighter's bed the boots stand open, trousers bunched over them, ready in "
     "seconds.",
     "Cooks at a wok over a fierce flame toss the food higher than seems wise and lose none.",
-    "Well-sewn books lie flat when opened and stay at whatever page they are left on.",
+    "A well-sewn book lies open on the table without anyone holding the page down.",
     "Water left by the bed overnight grows tiny bubbles on the glass, a champagne nobody ordered.",
-    "Ripe figs split their own skins in the heat and drip onto the path below.",
+    "Fig trees ripen all at once, and suddenly the whole street is invited round with a bowl.",
     "Upside down on the ceiling above dinner, a gecko strolls past, unbothered by the faces below.",
     "Whoever shuffled last is blamed for every bad hand.",
     "Voice messages from a parent begin hello, it's your mother, as if the phone had not already "
@@ -278,7 +279,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "about the author's hat, then pull down a second one from the shelf above, just in case.",
     "A stew forgives a late guest, but a custard forgives no one.",
     "Hand-me-downs arrive with someone else's elbows already worn in.",
-    "Screens light the faces blue on the night bus, a row of small moons.",
+    "Phone screens light the faces blue on the last train home, a row of small moons.",
     "Three hours into a mountain bus ride, the driver's music belongs to everyone, and the "
     "passengers know the chorus.",
     "For months in a new home, the hand reaches for light switches where the old place had them.",
@@ -306,7 +307,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A crumpled page keeps trying to open itself.",
     "In Mumbai, home-cooked lunches cross the city in tin boxes by bicycle and train, and very "
     "nearly always reach the right desk.",
-    "Arrival halls at airports hold the best hugs anywhere.",
+    "How quickly a house fills up again when the one who was away walks in!",
     "After snow, the first footprints across the square are followed by everyone, wobbles and all.",
     "Onions frying three floors up tell the whole stairwell what is for dinner.",
     "Words written in the steam on a bathroom mirror come back, faintly, with the next hot shower.",
@@ -324,8 +325,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Breakfast in Hanoi is eaten on tiny plastic stools at the street's edge, knees up near the "
     "noodles.",
     "Muddy to the knees and grinning, cross-country runners come in as if they had won the mud.",
-    "A drawer of old delivery menus keeps a history of the street's restaurants, most of them "
-    "closed.",
+    "Who first thought of putting a bell on a bicycle, and did they ring it all the way home?",
     "Tram bells in a busy city say excuse me in all the languages the city speaks.",
     "Teenagers who will not be seen with their parents in town still ring for a ride home at "
     "midnight.",
@@ -344,7 +344,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A full glass on a moving train keeps its own small storm all the way to the coast.",
     "A greenhouse on a cold day holds a pocket of summer that the gardener finds reasons to visit.",
     "A tightrope walker looks at the far platform, never at the rope and never down.",
-    "I'll just rest my eyes, says the grandfather, and sleeps through the whole film.",
+    "I'll just rest my eyes, says the owner of the armchair, and sleeps through the whole film.",
     "On its lowest setting, a ceiling fan slows a hot afternoon to the speed of a long thought.",
     "After forty years they still argue over the map and still save each other the last bite.",
     "A friend who helps you move house has earned a key, a meal and first refusal on the armchair.",
@@ -406,7 +406,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "At six, bravery is putting your whole face underwater.",
     "The lost property office at a big station keeps umbrellas by the hundred, a single ski, a "
     "stuffed owl and a set of false teeth, each one labelled with a date and a platform number.",
-    "A sketchbook carried everywhere fills up with station benches, hands and the backs of heads.",
+    "What does a dog dream about, paws running in its sleep?",
     "Leafcutter ants carry their leaves overhead like a parade of tiny green sails.",
     "A friend rings after three years and opens with the punchline of a joke you both remember.",
     "Recovering, you notice the ordinary things first: the taste of tea, an open window, your own "
@@ -447,7 +447,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Cobblestones make every wheeled suitcase sound like a train.",
     "When a train in Japan runs late, the station hands out slips that passengers can show at "
     "work.",
-    "In Istanbul tea comes to the shops on swinging trays, and not a drop is spilled.",
+    "In Istanbul tea comes to the shops on swinging trays, and hardly a drop is spilled.",
     "A sundial in the shade of the tree that grew up beside it tells no time at all.",
     "The drawing was signed in crayon. Fifty years on, someone wants to know who made the sky so "
     "purple.",
@@ -461,7 +461,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Interpreters at a summit speak both sides of a debate, a sentence behind, and are never "
     "allowed to win it.",
     "Passport stamps suggest adventures; half of them mark nights asleep on station benches.",
-    "Grandmothers spot a missing button from across the street.",
+    "Retired teachers still hush crowds with a single look.",
     "The chef tasted the soup and said nothing. Everyone in the kitchen found something to scrub.",
     "In Spain dinner can start at ten at night, and the children are still at the table for "
     "dessert.",
@@ -495,7 +495,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Opening a hive on a calm morning, a beekeeper hears forty thousand tiny engines idling and "
     "moves very slowly, speaking quietly, as a guest would in a crowded house.",
     "Left in the sun, a garden hose gives a first splash hot enough to make anyone yelp.",
-    "Warm the teapot first: every grandmother who ever poured one will tell you so.",
+    "Warm the teapot first: anyone who has poured tea for fifty years will tell you so, twice.",
     "The night train carries its sleepers past towns that will never know they were there.",
     "With a good puppeteer the hand is forgotten in a minute: the sock does the talking.",
     "After a night of wind, all the parked cars on the street are wearing the same pink blossom.",
@@ -522,7 +522,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "jar moves from the windowsill to the middle of the breakfast table.",
     "Beginners in a dance class watch their own feet while the teacher keeps saying look up, look "
     "up, as if the floor were not the problem.",
-    "Pigeons on the station platform walk onto a train, ride one stop and walk off again.",
+    "Now and then a pigeon walks onto a train, rides one stop and walks off again, like a regular.",
     "Sun-warmed bricks at dusk give the afternoon back to anyone who leans on them.",
     "The sea seen from a moving bus flashes between houses like a card trick.",
     "Moving house turns up one earring, a key to nothing, a birthday card from a cousin and a "
@@ -543,7 +543,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "cheer as the doors open.",
     "A tiled floor goes down quickly until the last row, where each tile has to be cut to fit.",
     "Plain toast after a stomach bug tastes magnificent.",
-    "Coffee brought to a desk at nine is found cold at eleven, a single sip gone.",
+    "What an age the last ten minutes of a car trip take when you are seven!",
     "Rice terraces climb the hillside in steps, each one cut so the water can walk down slowly.",
     "By late afternoon the beach umbrellas lean in all directions, like a field after a storm.",
     "After a month of drawing one plaster foot, an art student never sees feet the same way again.",
