@@ -27,7 +27,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Jokes are the last part of a new language to arrive, long after the rude words.",
     "Dry stone walls stand with no mortar at all, stone leaning on stone; some have outlived the "
     "farms they divided.",
-    "Try whistling while smiling broadly: it cannot be done.",
+    "Give the ducks on the pond names and you will be visiting them for many years.",
     "Bread dough clings to the fingers until it has been kneaded enough, then suddenly lets go.",
     "Rain on a tin roof turns any conversation under it into cheerful shouting.",
     "Babies look thoroughly astonished by their own sneezes.",
@@ -141,7 +141,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "there.",
     "The whole family heard the baby's first word differently.",
     "Your physiotherapist believes in your knee a full week before you do.",
-    "A phone left face down on the table all through dinner is the politest guest there.",
+    "A phone left face down through dinner is the politest guest at the table.",
     "Sympathy cards soon run out of words; the ones that tell a small story about the person are "
     "read again and again.",
     "Hanging laundry in a hot wind, the first shirt is dry before the last is pegged.",
@@ -194,11 +194,11 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The detour round a flooded road takes the school bus past fields nobody on board has ever "
     "seen.",
     "A bruise fades through the colours of a sunset before it lets you forget the table leg.",
-    "Has anyone ever won the argument about how to load a dishwasher?",
+    "What is it about an old friend's kitchen that lets you open the fridge without asking?",
     "The high dive is mostly ladder: a slow climb, a long look and two seconds of air.",
     "Fear of the dark turns a dressing gown on the door into a tall visitor; the light turns it "
     "back.",
-    "The hammer is always in the other room.",
+    "A snoring dog makes any room feel safe.",
     "Night markets bloom at dusk in a square that spends all day pretending to be ordinary.",
     "A teaspoon left in the jam jar is found days later standing upright, set fast like a "
     "flagpole.",
@@ -216,8 +216,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Pencilled margins let library readers bicker across the years.",
     "At four in the morning a hospital hums on quietly: a vending machine glows, a porter "
     "whistles down a long corridor, a nurse laughs softly at the desk over a cold tea.",
-    "After climbing all night to watch sunrise from the summit, most people spend half of it "
-    "photographing each other.",
+    "After climbing all night to a summit, everyone turns round at sunrise to look at the tired "
+    "faces it has lit.",
     "At the festival the dragon's head gets the photographs; its middle gets the dust.",
     "The child who is afraid of the sea holds a hand, then a finger, then nothing at all.",
     "Campfires pull the chairs closer as the night cools.",
@@ -244,7 +244,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Beside a firefighter's bed the boots stand open, trousers bunched over them, ready in "
     "seconds.",
     "Cooks at a wok over a fierce flame toss the food higher than seems wise and lose none.",
-    "A well-sewn book lies open on the table without anyone holding the page down.",
+    "How much braver a cat is with a closed window between it and the dog next door!",
     "Water left by the bed overnight grows tiny bubbles on the glass, a champagne nobody ordered.",
     "Fig trees ripen all at once, and suddenly the whole street is invited round with a bowl.",
     "Upside down on the ceiling above dinner, a gecko strolls past, unbothered by the faces below.",
@@ -341,7 +341,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A game of football in the street pauses politely for every passing car, then resumes "
     "mid-argument.",
     "Fishing teaches patience to the angler and caution to the fish.",
-    "A full glass on a moving train keeps its own small storm all the way to the coast.",
+    "A full glass on a moving train keeps its own small storm all the way to the last stop.",
     "A greenhouse on a cold day holds a pocket of summer that the gardener finds reasons to visit.",
     "A tightrope walker looks at the far platform, never at the rope and never down.",
     "I'll just rest my eyes, says the owner of the armchair, and sleeps through the whole film.",
@@ -362,7 +362,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Karaoke keeps courage and pitch in separate pockets.",
     "When a balloon slips from a child's hand, everyone nearby watches until it is a dot.",
     "Museum guards who stand all day beside one painting will tell you what it is really about.",
-    "A dentist's ceiling is studied more carefully than any painting in the town museum.",
+    "A dentist's ceiling is studied more closely than any painting in town.",
     "An oasis looks far too green to be real until the first sip of water settles the matter.",
     "Snow hushes a town the way a palm laid on a drum hushes the drum.",
     "Wood shavings on a workshop floor smell different for every tree they used to be.",
@@ -376,12 +376,12 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A cello in a taxi gets the back seat; its owner rides in front like a chauffeur.",
     "First wages are spent three times in the head before they reach a single shop.",
     "The old shop scale with brass weights is slower than the new one; the regulars prefer it "
-    "anyway, since they can watch the pans settle and argue with them.",
+    "anyway, since they can watch the pans settle with their own eyes.",
     "Swimmers about to cross a cold lake talk a lot on the shore and not at all in the water.",
     "Card tricks fool the adults at the table, never the child watching from underneath.",
     "Why will a pigeon walk three streets rather than fly one, and what is it saving its wings "
     "for?",
-    "On the first day in a new job the names blur, the coffee machine has its own rules and the "
+    "Starting a new job, you find the names blur, the coffee machine has its own rules and the "
     "stapler belongs to someone. A month later you are the one explaining all three.",
     "One day the child who held your hand to cross the road starts holding it for your sake.",
     "Pride keeps its coat buttoned all evening in a warm room.",
@@ -418,7 +418,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "been a soft green cloud, and the wearer had not noticed the change.",
     "A visitor who starts drying the dishes unasked has stopped being a visitor.",
     "Night buses carry nurses, bakers, cleaners and one person asleep with a birthday balloon.",
-    "Taxi drivers on the night shift know exactly which bakery in town opens its door first.",
+    "Taxi drivers on the night shift know which bakery opens its door first.",
     "Carrying a double bass through a crowd, a musician apologises to everyone and hits nobody.",
     "Willow baskets are woven wet and sold dry, creaking for the rest of their lives.",
     "A night-blooming flower on a balcony brings the neighbours out in pyjamas to watch it open.",
@@ -551,7 +551,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Late at night on an empty street, your own footsteps sound like someone else's.",
     "At dawn the bakers on their way to work pass the dancers on their way home; both look "
     "pleased.",
-    "Mosaics are pictures from the door and broken tiles from the chair beside them.",
+    "Mosaics are pictures from across the room and broken tiles from up close.",
     "Good neighbours take in parcels, post, cats and worries.",
     "During a head cold, a bowl of soup is mostly a warm cloud that you breathe rather than eat.",
     "One of them always has cold feet in bed, and the other stopped pretending to mind years ago.",
