@@ -141,9 +141,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "there.",
     "The whole family heard the baby's first word differently.",
     "Your physiotherapist believes in your knee a full week before you do.",
-    "A phone left face down through dinner is the politest guest at the table.",
-    "Sympathy cards soon run out of words; the ones that tell a small story about the person are "
-    "read again and again.",
+    "A phone left face down at dinner is the politest guest.",
+    "Among the sympathy cards, the one read most often tells a small story about the person that "
+    "nobody in the family had heard.",
     "Hanging laundry in a hot wind, the first shirt is dry before the last is pegged.",
     "Who decided that the last slice of cake should be cut in half, and then in half again?",
     "Hand-pulled noodles double with each fold: two, four, eight, sixteen, and then nobody counts.",
@@ -229,7 +229,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The window cleaner on the fortieth floor watches a hundred meetings with the sound off.",
     "The waiting-room clock ticks louder with each name called that is not yours.",
     "Leave the hall light on: somebody small may need it at three in the morning.",
-    "Anger drives off fast, then forgets where it parked.",
+    "Every family group chat has one aunt who answers everything with a flower.",
     "Every choir has one voice a little too loud, and it is never the singer's own.",
     "In a basement far from any fault line, a seismograph suddenly scribbles: an earthquake on "
     "the far side of the world, arriving through the rock some twenty minutes later.",
@@ -315,7 +315,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "one a small room of its own for somebody awake.",
     "A school corridor smells of floor polish on the first day and of wet coats by the end of the "
     "week.",
-    "Bead curtains in a doorway part for each visitor with a sound like light summer rain.",
+    "Bead curtains part for each visitor with a sound like rain.",
     "Old street names keep trades that left long ago, so accountants now work on the street of "
     "tanners.",
     "Headphones on a crowded train build a small private room with no walls and no door.",
@@ -334,7 +334,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "At ninety she feels thirty, except on the staircase.",
     "Clothes laid out for the morning are a flat person ready to become you.",
     "Shoes bought for a wedding are walked up and down the hallway every evening beforehand.",
-    "A bowl of lemons on the kitchen table does the work of a lamp on a grey day.",
+    "On grey days, a bowl of lemons does the work of a lamp.",
     "Seaweed that looks like litter on the sand becomes a forest the moment the tide comes in.",
     "At three in the morning the street sweepers have the city to themselves, and some of them "
     "sing.",
@@ -352,10 +352,10 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Some street dogs cross with the crowd at the lights, looking just as late for work.",
     "Two people reading in the same bed turn their pages at different moments and are perfectly "
     "happy.",
-    "Grandparents keep mints in a coat pocket for decades.",
+    "Grandparents' coat pockets hold mints, tissues and a spare bus fare for whoever needs it.",
     "Hopscotch squares chalked outside the school last until the rain, and even hurried adults "
     "hop one.",
-    "A candle lit in a blackout shrinks the whole room down to a circle of faces.",
+    "One candle in a blackout shrinks the room to a circle of faces.",
     "With a prism on the windowsill, a rainbow crawls along the wall each afternoon.",
     "Old hands at the market still test each peach with one thumb, and the fruit seller lets them.",
     "Shoppers knock on watermelons as if someone might answer.",
@@ -384,7 +384,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Starting a new job, you find the names blur, the coffee machine has its own rules and the "
     "stapler belongs to someone. A month later you are the one explaining all three.",
     "One day the child who held your hand to cross the road starts holding it for your sake.",
-    "Pride keeps its coat buttoned all evening in a warm room.",
+    "Shy children spend the party behind a parent's leg and the last ten minutes refusing to "
+    "leave.",
     "Get-well cards drawn by children show the patient in bed, enormous and smiling, under a "
     "yellow sun.",
     "Weaving through rush-hour traffic, a tiny scooter shows more nerve than the bus beside it "
@@ -418,7 +419,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "been a soft green cloud, and the wearer had not noticed the change.",
     "A visitor who starts drying the dishes unasked has stopped being a visitor.",
     "Night buses carry nurses, bakers, cleaners and one person asleep with a birthday balloon.",
-    "Taxi drivers on the night shift know which bakery opens its door first.",
+    "Night-shift taxi drivers know which bakery opens first.",
     "Carrying a double bass through a crowd, a musician apologises to everyone and hits nobody.",
     "Willow baskets are woven wet and sold dry, creaking for the rest of their lives.",
     "A night-blooming flower on a balcony brings the neighbours out in pyjamas to watch it open.",
@@ -498,7 +499,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Warm the teapot first: anyone who has poured tea for fifty years will tell you so, twice.",
     "The night train carries its sleepers past towns that will never know they were there.",
     "With a good puppeteer the hand is forgotten in a minute: the sock does the talking.",
-    "After a night of wind, all the parked cars on the street are wearing the same pink blossom.",
+    "After a windy night, every parked car on the street wears the same pink blossom.",
     "Once a new book's spine has cracked, it falls open at that page for good.",
     "Spread on a slope, a picnic blanket slowly delivers everything on it downhill.",
     "Steel pans are hammered into shape, so every note on them was once a dent.",
