@@ -27,7 +27,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Jokes are the last part of a new language to arrive, long after the rude words.",
     "Dry stone walls stand with no mortar at all, stone leaning on stone; some have outlived the "
     "farms they divided.",
-    "Give the ducks on the pond names and you will be visiting them for many years.",
+    "Name the ducks on the pond, and you will be back tomorrow to see how they are.",
     "Bread dough clings to the fingers until it has been kneaded enough, then suddenly lets go.",
     "Rain on a tin roof turns any conversation under it into cheerful shouting.",
     "Babies look thoroughly astonished by their own sneezes.",
