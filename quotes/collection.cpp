@@ -12,17 +12,17 @@ namespace sagelight {
 const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Is there any tea? Only if you make it, says the one who loves you, already filling the "
     "kettle.",
-    "The barber's mirror hears about knees and neighbours from people who never talk to "
-    "strangers, while the scissors keep time.",
+    "The barber's mirror hears about knees and neighbours from people who never talk to strangers, "
+    "while the scissors keep time.",
     "Sunken in the middle, the cake still tastes of butter and sugar: it goes first.",
     "Subtitles give away the punchline before the actor does.",
     "Wet cement is seldom left unsigned overnight.",
     "Elephants walk almost silently, wasting a magnificent entrance.",
     "A child's first letter to a grandparent is mostly drawing. The few words in it lean on each "
     "other for support.",
-    "Two people sharing one umbrella both arrive with the outer shoulder soaked, each sure the "
-    "other got the bigger half.",
-    "Every big family photograph has one person mid-blink.",
+    "Two people sharing an umbrella both arrive with the outer shoulder soaked, each sure the "
+    "other got more.",
+    "In Accra the tro-tro mate calls out the route, and the minibus fills in minutes.",
     "Frosty mornings turn every word into a small cloud: at last you can see who does the talking.",
     "Jokes are the last part of a new language to arrive, long after the rude words.",
     "Dry stone walls stand with no mortar at all, stone leaning on stone; some have outlived the "
@@ -34,10 +34,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Autocorrect has firm opinions about your friends' names.",
     "A basketball court at dusk: three players left, and the net still swinging from the last "
     "shot.",
-    "For years the town clock showed a different time on each of its four faces; people chose the "
-    "face that suited them, the baker looking east and the latecomers west.",
-    "Pencil marks on the kitchen door frame climb a little every birthday, and nobody will ever "
-    "paint over them.",
+    "For years the town clock's four faces each told a different time, and everyone set their "
+    "watch by the face that looked towards their own street.",
+    "The toddler who said pasghetti now corrects your Italian!",
     "Boulderers mime the moves in the air below a climb, like conductors without an orchestra.",
     "Turbines on a windless ridge stand with arms out, like dancers who have lost the music.",
     "Drummers are trusted by the whole band to be dull in exactly the right places.",
@@ -50,61 +49,60 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A kite string hums in a strong wind; hold it near your ear and you can hear the sky working.",
     "After a funeral the neighbours bring soup in every size of pot, and for once nobody asks for "
     "the pots back.",
-    "Cloth lifted from an indigo vat comes out green and turns blue in the air, a change that "
-    "even a dyer of thirty years stops to watch.",
+    "Cloth lifted from an indigo vat comes out green and turns blue in the air, a change even old "
+    "dyers stop to watch.",
     "A snail's silver trail maps its night out: once round the flowerpot and home.",
     "Calligraphers do not go back over a stroke, so each word is decided before the brush lands.",
     "Far out at sea on a clear night, the stars come all the way down to the water.",
-    "An old map is still a fine thing to own: half its roads have moved, but it shows in faded "
-    "ink a ferry that no longer runs.",
+    "Old maps keep ferries that stopped running years ago.",
     "Badly insulated roofs lose their snow first.",
     "Dumplings taste better when everyone at the table has folded a few of them badly.",
     "A fever breaks the way a storm does, all at once, leaving damp sheets and a rinsed new "
     "morning.",
-    "In a gale the ship's cook serves soup with one hand and holds on to the stove with the "
-    "other, and the crew still complain about the salt.",
+    "In a gale the ship's cook serves soup with one hand and holds the stove with the other, and "
+    "the crew still complain about the salt.",
     "No one in the building owns up to the trumpet, but each evening someone upstairs works "
     "through the same slow tune, a little better each week, and by now the whole courtyard is on "
     "their side. Occasionally a window across the yard applauds, and the trumpet tries the top "
     "note again.",
     "Poured from arm's height, mint tea lands frothing and the pourer tries not to look proud.",
-    "Many lullabies fall at the end of each line, like arms lowering a sleeping baby into a "
-    "cradle, and a baby seems to follow the tune long before it could know any of the words that "
-    "go with it. Drowsiness wins.",
+    "A lullaby needs no fine voice and no proper words: the singer hums whatever comes, lets each "
+    "line sink like arms lowering a baby into a cot, and the baby follows it down. By verse two, "
+    "the singer is yawning.",
     "An accordion sings on the in-breath and the out-breath.",
     "Wedding photographers are the only guests everybody obeys.",
     "Carried over a high pass, a sealed bag of peanuts puffs up as tight as a drum.",
     "Freshly cut hair leaves the back of the neck feeling every breeze for days.",
     "A cinema after the last show: popcorn in the aisles, one glove, every seat folded up.",
-    "Washing strung between two buildings flies like a flag for each household: shirts, sheets, a "
-    "child's socks and the best tablecloth.",
-    "A coat still hangs by the door a year later, and nobody in the house is in any hurry to move "
-    "it.",
-    "How heavy a sleeping child is, compared with the same child awake!",
+    "Washing strung between two buildings flies a flag for each household: shirts, sheets and the "
+    "best tablecloth.",
+    "Islanders know by the sound of its engine which ferry is coming in, and roughly who is on it.",
+    "A Nairobi matatu has loud music, louder paintwork and a conductor who never looks at the "
+    "change.",
     "Above the tree line the wind has combed the grass so long that it all lies one way.",
     "In the dark the foot finds one stair too few and stamps on the landing.",
-    "On a long train ride the same river keeps appearing on the left, a little wider each time, "
-    "as if it were heading for the coast too.",
+    "On a long train ride the same river keeps appearing on the left, a little wider each time, as "
+    "if it were heading for the coast too.",
     "Mushrooms come up overnight after rain, though the ground has been working on them for weeks.",
-    "The oldest building on the street has outlived every plan to knock it down, and every "
-    "planner.",
-    "In the hour before a market opens, traders build oranges into pyramids, fold shirts into "
-    "squares and hang sandals in pairs, then watch customers take it all apart until closing.",
+    "The oldest building on the street was nearly knocked down twice; now it is on the postcards.",
+    "Before the market opens, traders build oranges into pyramids, fold shirts into squares and "
+    "hang sandals in pairs, then watch customers take it all apart.",
     "Riddles last a second for whoever knows the answer and all evening for everyone else.",
-    "How old are you? Four and three quarters, and the quarters matter.",
+    "What are you making? A surprise. By lunchtime the surprise is in the sink, the hair and the "
+    "dog.",
     "Old photographs make everyone look a little surprised to have been young.",
     "The button tin holds the last of every coat the family ever wore out.",
-    "The long-distance drivers on the night ferry take the same corner table every crossing and "
-    "leave their pack of cards in the drawer under the window for the trip back.",
+    "Long-distance drivers on the night ferry take the same corner table every crossing and leave "
+    "their pack of cards in the drawer under the window for the trip back.",
     "On new ice, skaters keep near the edge and leave the middle to the ducks.",
     "Once a locksmith has opened your front door in a minute, you never quite trust that door "
     "again.",
-    "Night nurses know which patients snore in which key.",
+    "Guide dogs in harness ignore every pat, sandwich and pigeon; off duty, they want all three.",
     "Some friends, when there is nothing to say, come round and quietly wash the dishes instead.",
     "Children count on their fingers until told not to; then they count under the table.",
-    "Clearing a parent's desk, you find all your old school reports, kept in order, with the good "
-    "bits underlined.",
-    "A parcel that has crossed three borders arrives with stickers in four alphabets and one dent.",
+    "Old hands at the market still test each peach with one thumb, and the fruit seller lets them.",
+    "A parcel from home arrives dented, stamped in two alphabets and smelling of somebody's "
+    "kitchen.",
     "Birds on a wire space themselves out as carefully as people on a park bench.",
     "The loudest laugh after a funeral usually comes from a story the one being remembered told "
     "best.",
@@ -116,8 +114,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Hairpin roads show the same village on the left, then the right, then the left again.",
     "Years later, a song playing in a shop brings someone back for three whole minutes.",
     "A child learning to read sounds out every shop sign on the way home, slowly, like a poem.",
-    "A cake baked from a late grandmother's card comes out slightly wrong, just the way hers "
-    "always did, and everyone agrees it is perfect.",
+    "A night-blooming flower on a balcony brings the neighbours out in pyjamas to watch it open.",
     "The bricklayer's string, pulled tight from post to post, is the one part of the wall never "
     "built.",
     "Heat lightning flickers over the hills all evening without a sound, like a switch being "
@@ -131,21 +128,20 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "stars are winning.",
     "A key cut from a copy of a copy turns a little stiffer in the lock.",
     "A borrowed ladder returned with lemons has started something.",
-    "After a night shift, a nurse greets the sunrise from the wrong end of the day.",
+    "At the deaf club the room is silent and loud at once, every hand going.",
     "The first bike ride without a steadying hand lasts until the rider looks back to check.",
     "Every harbour keeps one elderly boat that never sails.",
     "One paper lantern on a dark balcony makes the whole street seem to be expecting someone.",
     "Pickers on steep vineyard terraces carry full baskets down slopes that would worry a mule; "
     "the grapes arrive unbruised.",
-    "The phone keeps the number of someone who is gone, and nobody needs a reason to leave it "
-    "there.",
+    "Years later, the family still says one word the way the late uncle always got it wrong, and "
+    "grins every time.",
     "The whole family heard the baby's first word differently.",
     "Your physiotherapist believes in your knee a full week before you do.",
-    "A phone left face down at dinner is the politest guest.",
-    "Among the sympathy cards, the one read most often tells a small story about the person that "
-    "nobody in the family had heard.",
+    "Phones in a pile at dinner: the first to touch one pays.",
+    "Weightlifters chalk their hands, stare at the bar and seem to ask its permission.",
     "Hanging laundry in a hot wind, the first shirt is dry before the last is pegged.",
-    "Who decided that the last slice of cake should be cut in half, and then in half again?",
+    "Two broke friends, one coffee, three hours of talk.",
     "Hand-pulled noodles double with each fold: two, four, eight, sixteen, and then nobody counts.",
     "Toddlers keep waving long after the car disappears.",
     "Everyone on the street knows where the spare key is hidden, including, on a good day, the "
@@ -153,14 +149,14 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The crust of rice stuck to the bottom of the pot is the part many families quarrel over.",
     "An upholsterer opens an old armchair and finds hairpins, a pencil stub and sixty years of "
     "crumbs.",
-    "After enough time zones, breakfast can arrive twice in one day.",
-    "Old family recipes say a handful, a pinch and until it looks right.",
-    "Moving in together means two kettles, two of every spatula and one long, happy argument "
-    "about which to keep.",
+    "Fly far enough westward, and breakfast happens twice.",
+    "In many kitchens rice water is measured to the first knuckle, and nobody needs a cup.",
+    "Moving in together means two kettles, two of every spatula and one long, happy argument about "
+    "which to keep.",
     "The hush before the applause is the one part of a concert the whole audience plays.",
-    "Old sailors read the sky before reading the forecast.",
+    "Old sailors read the forecast, then believe the sky.",
     "Three dots appear on the screen, vanish and come back, and the whole evening waits on them.",
-    "Sourdough starters get passed between friends like family recipes.",
+    "Sourdough starters get fed like pets, named like pets, and left with neighbours like pets.",
     "An observatory dome opens at dusk like a slow, enormous eyelid on the cold sky.",
     "Weather balloons rise until the thin air swells them to bursting, their little radios "
     "reporting all the way up.",
@@ -168,54 +164,53 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "In the sewing box, the darning mushroom has outlasted every sock it ever mended.",
     "When a brass band squeezes down a narrow street, windows open one by one and the tuba sets "
     "the spoons humming.",
-    "The first walk to the end of the street after a long illness feels like crossing a small "
-    "country.",
+    "Friends who sign can chat across a crowded room, or through a window, mouths full.",
     "Old friends at a reunion know each other by their laugh long before they know the face.",
     "Some friends listen the way a cat sits in the sun: wholly, and with no plans for later.",
     "Two raindrops racing down a car window can keep the back seat quiet for a whole hour.",
     "Drawn carefully, the shadow under an apple is what sets it down on the table.",
-    "Hands shake at the start of a speech and settle by the second page, their point made.",
+    "A nervous speaker's hands shake on page one and conduct by page three.",
     "Homesick travellers read labels in foreign supermarkets just to find one familiar word.",
-    "On the hard anniversary a friend rings to talk about nothing much, and both of them know why.",
+    "Stage crews dress in black so the audience can pretend not to see them moving the castle.",
     "Grandfathers teach card games and cheat only to lose.",
     "Which steps of the old staircase creak, and where to tread to miss them, is the first thing "
     "every teenager in the house learns by heart.",
-    "Which cat first discovered the warm laptop keyboard?",
+    "The ramp by the library steps was built for wheelchairs; by noon it has also carried a cello "
+    "case, three suitcases and a runner who only came for the view.",
     "Street food tastes best eaten standing up, with the cook watching to see your face.",
     "A weather vane on a still day points wherever the last wind happened to leave it.",
     "Visitors' books in mountain huts are mostly weather, written by hand with cold fingers.",
-    "Video calls with a grandparent are mostly a close view of a forehead and a voice asking: can "
-    "you see me now?",
-    "Milking starts at dawn on a dairy farm, holidays included; the cows see no reason to discuss "
+    "At the end of the month the cupboard meals get creative: rice, one egg and a grand name for "
+    "it.",
+    "Milking starts at dawn on a dairy farm, birthdays included; the cows see no reason to discuss "
     "it.",
     "Four clicks of the drumsticks, and the quarrel from the van is put off until the song ends.",
     "Mid-spin, the washing machine strolls across the floor.",
-    "A spider in the bath can empty a whole house of its bravest people.",
+    "The dawn call to prayer crosses the rooftops before any alarm clock rings.",
     "The detour round a flooded road takes the school bus past fields nobody on board has ever "
     "seen.",
     "A bruise fades through the colours of a sunset before it lets you forget the table leg.",
     "What is it about an old friend's kitchen that lets you open the fridge without asking?",
-    "The high dive is mostly ladder: a slow climb, a long look and two seconds of air.",
-    "Fear of the dark turns a dressing gown on the door into a tall visitor; the light turns it "
-    "back.",
+    "The high board is mostly ladder: a slow climb, a long look, a second and a half of air.",
+    "Fear of the dark turns a bathrobe on the door into a tall visitor; the light turns it back.",
     "A snoring dog makes any room feel safe.",
     "Night markets bloom at dusk in a square that spends all day pretending to be ordinary.",
-    "A teaspoon left in the jam jar is found days later standing upright, set fast like a "
-    "flagpole.",
+    "The coin jar gets counted twice in a thin month and comes to bus fare both times.",
     "The timetable at a country bus stop is mostly blank space, with one hopeful column at dawn.",
     "At dawn a woodpecker drums on a metal gutter, having found the one branch in town that rings.",
     "Retirement gives back all the hours, but takes away the excuse for leaving the party early.",
-    "Sign painters never pause mid-letter, even for directions.",
+    "Painting on the inside of a shop window, the sign writer letters every word backwards, so "
+    "that from the street it reads the right way round.",
     "Twins are asked which one is older so often that the answer becomes a small ceremony.",
-    "At night a harbour pilot climbs a rope ladder up the side of a moving ship, steers it past "
-    "the rocks and is climbing back down by breakfast: an ordinary commute.",
+    "At night a harbour pilot climbs a rope ladder up a moving ship, talks the helmsman in past "
+    "the rocks and the sandbanks, and calls it an ordinary shift.",
     "On cold mornings the compost heap steams like soup.",
     "The tongue keeps visiting the gap of a pulled tooth, like a hand checking a locked door.",
     "First dates are ordered from the menu by whatever is easiest to eat politely.",
     "Asking for more money takes three rehearsals in the mirror and ninety seconds in the office.",
     "Pencilled margins let library readers bicker across the years.",
-    "At four in the morning a hospital hums on quietly: a vending machine glows, a porter "
-    "whistles down a long corridor, a nurse laughs softly at the desk over a cold tea.",
+    "At four in the morning a hospital hums quietly: a vending machine glows, a porter whistles "
+    "down a corridor, a nurse laughs softly at the desk over a cold tea.",
     "After climbing all night to a summit, everyone turns round at sunrise to look at the tired "
     "faces it has lit.",
     "At the festival the dragon's head gets the photographs; its middle gets the dust.",
@@ -229,35 +224,35 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "The window cleaner on the fortieth floor watches a hundred meetings with the sound off.",
     "The waiting-room clock ticks louder with each name called that is not yours.",
     "Leave the hall light on: somebody small may need it at three in the morning.",
-    "Every family group chat has one aunt who answers everything with a flower.",
+    "A home carer arrives at eight with the key, the shopping and yesterday's crossword clue.",
     "Every choir has one voice a little too loud, and it is never the singer's own.",
-    "In a basement far from any fault line, a seismograph suddenly scribbles: an earthquake on "
-    "the far side of the world, arriving through the rock some twenty minutes later.",
+    "Far from any fault line, a seismograph suddenly scribbles: an earthquake on the other side of "
+    "the world, arriving through the rock about twenty minutes later.",
     "Ships leave harbour slowly, like travellers patting their pockets at the door.",
     "Home from hospital, the first night in your own bed feels like a luxury hotel built for one.",
-    "Fishing teaches patience to the angler and caution to the fish.",
-    "Children swipe the pictures in printed books, then look at their fingers with suspicion.",
+    "Moored boats swing together, every bow facing the wind.",
+    "When the power fails, the family, phones dark, gathers at the window to watch the storm.",
     "An honesty box at a roadside stall collects coins, buttons and, once, a note of apology.",
     "The loudest cheers at a marathon go to the runners at the back, out there longest.",
     "The tailor reached for the tape. The customer breathed in and held it, all the way to the "
     "hem.",
-    "Beside a firefighter's bed the boots stand open, trousers bunched over them, ready in "
-    "seconds.",
+    "At the fire station the boots wait by the engine, trousers bunched over them, ready to be "
+    "stepped into.",
     "Cooks at a wok over a fierce flame toss the food higher than seems wise and lose none.",
     "How much braver a cat is with a closed window between it and the dog next door!",
     "Water left by the bed overnight grows tiny bubbles on the glass, a champagne nobody ordered.",
-    "Fig trees ripen all at once, and suddenly the whole street is invited round with a bowl.",
+    "Why do the birds always know the figs are ripe one day before the gardener does?",
     "Upside down on the ceiling above dinner, a gecko strolls past, unbothered by the faces below.",
     "Whoever shuffled last is blamed for every bad hand.",
-    "Voice messages from a parent begin hello, it's your mother, as if the phone had not already "
-    "said so.",
+    "Messages from the far side of the world arrive overnight; morning opens with someone's "
+    "evening.",
     "Metro maps straighten every river and shrink every walk.",
     "Pitched in the dark, a tent shows by morning exactly where the rock under it was.",
     "When the mango tree in the yard fruits, half the street finds a reason to stop by the gate.",
     "Is there any sound friendlier than a key in the door at the end of a long day?",
-    "Lie on your back in the grass to see the top of the tallest tree in the park.",
-    "A potter's first bowl always leans a little to one side; somebody in the family still eats "
-    "soup from it every winter.",
+    "Lie under a tall tree and watch the top sway while the trunk stays still.",
+    "A potter's first bowl usually leans a little; somebody in the family still eats soup from it "
+    "every winter.",
     "Sawdust in a friend's hair at dinner means the shelves are finally up.",
     "An empty stadium after the match sounds like a seashell held up to the ear.",
     "Fencing masks turn a bout into quarrelling beekeepers.",
@@ -266,17 +261,18 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "rows.",
     "The first grey hair is plucked, the fiftieth forgiven.",
     "Two people humming one tune on a long walk drift into different keys; neither gives way.",
-    "The phone's map runs out of battery on the one corner where every street looks the same.",
-    "The spare room fills up with everything that has no room of its own: a bicycle pump, a "
-    "sewing machine, two lamps and a box labelled odds.",
+    "From a plane at night, a city is spilled gold thread with someone awake at every knot.",
+    "The spare room fills up with everything that has no room of its own: a bicycle pump, a sewing "
+    "machine, two lamps and a box labelled odds.",
     "A ship in a bottle is built lying down, masts folded flat; once it is inside, a thread pulls "
     "them upright and the builder breathes out at last.",
-    "Islanders know by the sound of its engine which ferry is coming in, and roughly who is on it.",
+    "A coat still hangs by the door a year later, and nobody in the house is in any hurry to move "
+    "it.",
     "Wet footprints on a hot stone path vanish while you are still looking back at them.",
-    "Every wedding waits for someone brave to dance first.",
+    "Outside the mosque the shoes wait in rows; the children's pairs always wander apart.",
     "The heron stands still in the shallows for an hour and calls it fishing.",
     "A good librarian can find the book you need from a vague memory of its cover and a guess "
-    "about the author's hat, then pull down a second one from the shelf above, just in case.",
+    "about the author's hat, then fetch a second one, just in case.",
     "A stew forgives a late guest, but a custard forgives no one.",
     "Hand-me-downs arrive with someone else's elbows already worn in.",
     "Phone screens light the faces blue on the last train home, a row of small moons.",
@@ -286,84 +282,88 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A deck missing one card still gets played, a scrap of paper standing in for the queen.",
     "Handwoven cloth shows the weaver's days in its tension: a tight row, a loose one, and a row "
     "where the cat once sat on the warp.",
-    "Hide and seek ends when the seeker goes in to eat; the best hider is still behind the "
-    "curtain at dark, undefeated and a little hungry.",
-    "The oldest swimmer at the outdoor pool at seven is first in and last to complain.",
+    "Hide and seek ends when the seeker goes in to eat; the best hider is still behind the curtain "
+    "at dark, undefeated and a little hungry.",
+    "At seven in the morning the oldest swimmer at the outdoor pool is first in and last to "
+    "complain.",
     "Night does not fall everywhere at once; it sweeps westward over oceans and cities like a "
     "slow, enormous broom.",
     "When one firework goes up on an ordinary night, the neighbours wonder what was won.",
-    "Walking backwards all day, paying out yarn, a ropemaker covers a day's walk in one long room.",
+    "Ropemakers once walked backwards all day down very long sheds, paying out fibre from the "
+    "waist, and covered many miles without going outside.",
     "How was school? Fine. What did you do? Nothing. At bedtime, the whole story arrives.",
-    "Teenagers grow so fast that the school trousers bought in spring end above the ankle by "
-    "autumn.",
+    "A teenager's first family dinner: every pan used, every grain eaten!",
     "Leaving home, the youngest takes the good pan and swears to bring it back.",
     "At a village wedding the cooking starts two days early, the chairs are borrowed from three "
-    "streets, and by the end of the night nobody knows whose plates went home with whom.",
+    "streets, and by midnight nobody knows whose plates went home with whom.",
     "Winter frost draws ferns across the inside of windows.",
     "Back from a trip, you find the desk chair lower, and nobody in the house admits to touching "
     "it.",
     "In a heatwave the shade walks round each tree all day, with the fruit seller's cart "
     "following.",
     "A crumpled page keeps trying to open itself.",
-    "In Mumbai, home-cooked lunches cross the city in tin boxes by bicycle and train, and very "
-    "nearly always reach the right desk.",
+    "In Mumbai, lunch carriers take home-cooked meals across the city by bicycle and train each "
+    "day, and only very rarely deliver one to the wrong desk.",
     "How quickly a house fills up again when the one who was away walks in!",
     "After snow, the first footprints across the square are followed by everyone, wobbles and all.",
     "Onions frying three floors up tell the whole stairwell what is for dinner.",
     "Words written in the steam on a bathroom mirror come back, faintly, with the next hot shower.",
     "Halfway through a long flight the cabin lights dim, leaving a scatter of reading lamps, each "
-    "one a small room of its own for somebody awake.",
+    "a small room for somebody awake.",
     "A school corridor smells of floor polish on the first day and of wet coats by the end of the "
     "week.",
-    "Bead curtains part for each visitor with a sound like rain.",
+    "Bead curtains announce every visitor with a little rain.",
     "Old street names keep trades that left long ago, so accountants now work on the street of "
     "tanners.",
     "Headphones on a crowded train build a small private room with no walls and no door.",
-    "Dropped at school on the first day, the child walks in without looking back; the parent "
-    "stays at the gate for ten minutes, just in case.",
+    "Dropped at school on the first day, the child walks in without looking back; the parent stays "
+    "at the gate for ten minutes, just in case.",
     "A child who has just learned to whistle whistles at everything, all day, for weeks.",
     "Breakfast in Hanoi is eaten on tiny plastic stools at the street's edge, knees up near the "
     "noodles.",
     "Muddy to the knees and grinning, cross-country runners come in as if they had won the mud.",
-    "Who first thought of putting a bell on a bicycle, and did they ring it all the way home?",
+    "Why does a song you have not heard in twenty years still have every word waiting?",
     "Tram bells in a busy city say excuse me in all the languages the city speaks.",
-    "Teenagers who will not be seen with their parents in town still ring for a ride home at "
+    "Teenagers who will not be seen with their parents in town still call for a ride home at "
     "midnight.",
     "How does a newborn already know to grip a finger so hard?",
     "The all-night pharmacy glows on the corner like a small lighthouse for the sleepless.",
-    "At ninety she feels thirty, except on the staircase.",
+    "At a ninetieth birthday the youngest and oldest both nap through the speeches.",
     "Clothes laid out for the morning are a flat person ready to become you.",
-    "Shoes bought for a wedding are walked up and down the hallway every evening beforehand.",
+    "On Friday evening the candles are lit, and the whole week sits down at the table.",
     "On grey days, a bowl of lemons does the work of a lamp.",
     "Seaweed that looks like litter on the sand becomes a forest the moment the tide comes in.",
     "At three in the morning the street sweepers have the city to themselves, and some of them "
     "sing.",
     "A game of football in the street pauses politely for every passing car, then resumes "
     "mid-argument.",
-    "Fishing teaches patience to the angler and caution to the fish.",
+    "Moored boats swing together, every bow facing the wind.",
     "A full glass on a moving train keeps its own small storm all the way to the last stop.",
     "A greenhouse on a cold day holds a pocket of summer that the gardener finds reasons to visit.",
     "A tightrope walker looks at the far platform, never at the rope and never down.",
-    "I'll just rest my eyes, says the owner of the armchair, and sleeps through the whole film.",
+    "Table for one: best seat, whole cake, nobody's elbows.",
     "On its lowest setting, a ceiling fan slows a hot afternoon to the speed of a long thought.",
     "After forty years they still argue over the map and still save each other the last bite.",
     "A friend who helps you move house has earned a key, a meal and first refusal on the armchair.",
-    "A pressed flower keeps its shape and loses its scent, like a postcard of itself.",
+    "A flower pressed in a dictionary falls out years later at a word nobody remembers looking up.",
     "Some street dogs cross with the crowd at the lights, looking just as late for work.",
     "Two people reading in the same bed turn their pages at different moments and are perfectly "
     "happy.",
     "Grandparents' coat pockets hold mints, tissues and a spare bus fare for whoever needs it.",
-    "Hopscotch squares chalked outside the school last until the rain, and even hurried adults "
-    "hop one.",
+    "Hopscotch squares chalked outside the school last until the rain, and even hurried adults hop "
+    "one.",
     "One candle in a blackout shrinks the room to a circle of faces.",
     "With a prism on the windowsill, a rainbow crawls along the wall each afternoon.",
-    "Old hands at the market still test each peach with one thumb, and the fruit seller lets them.",
+    "Clearing a parent's desk, you find all your old school reports, kept in order, with the good "
+    "bits underlined.",
     "Shoppers knock on watermelons as if someone might answer.",
     "Karaoke keeps courage and pitch in separate pockets.",
     "When a balloon slips from a child's hand, everyone nearby watches until it is a dot.",
     "Museum guards who stand all day beside one painting will tell you what it is really about.",
-    "A dentist's ceiling is studied more closely than any painting in town.",
-    "An oasis looks far too green to be real until the first sip of water settles the matter.",
+    "Out in the Australian bush the weekly mail plane lands on a dirt strip, and whoever meets it "
+    "drives home with letters, spare parts and news from three farms away.",
+    "An oasis garden has three floors: date palms on top, fruit trees in their shade, vegetables "
+    "in the shade of both, all watered by a channel shared by the hour.",
     "Snow hushes a town the way a palm laid on a drum hushes the drum.",
     "Wood shavings on a workshop floor smell different for every tree they used to be.",
     "A thunderstorm at night lights the bedroom like a photographer who forgot to ask.",
@@ -379,57 +379,56 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "anyway, since they can watch the pans settle with their own eyes.",
     "Swimmers about to cross a cold lake talk a lot on the shore and not at all in the water.",
     "Card tricks fool the adults at the table, never the child watching from underneath.",
-    "Why will a pigeon walk three streets rather than fly one, and what is it saving its wings "
-    "for?",
-    "Starting a new job, you find the names blur, the coffee machine has its own rules and the "
-    "stapler belongs to someone. A month later you are the one explaining all three.",
+    "A Bogota juice seller names fruits that most visitors have never heard of, offers a sip of "
+    "each and then blends whichever one they cannot pronounce.",
+    "New job, first week: the names blur and the stapler is, apparently, spoken for.",
     "One day the child who held your hand to cross the road starts holding it for your sake.",
     "Shy children spend the party behind a parent's leg and the last ten minutes refusing to "
     "leave.",
     "Get-well cards drawn by children show the patient in bed, enormous and smiling, under a "
     "yellow sun.",
-    "Weaving through rush-hour traffic, a tiny scooter shows more nerve than the bus beside it "
-    "and gets there first.",
+    "Weaving through rush-hour traffic, a tiny scooter shows more nerve than the bus beside it and "
+    "gets there first.",
     "Left-handed writers carry the day's words in blue along the side of the hand.",
     "Dog walkers in the park greet each other's dogs by name and each other with a nod.",
-    "Rowers face backwards and steer by advice from a passenger facing forwards.",
+    "In an eight the rowers face backwards and trust the one person facing forwards: the cox.",
     "Ask the oldest person in the village the way, and you will hear who used to live on every "
     "corner.",
     "The day the cast comes off, the arm underneath is pale and thin and very pleased to see you.",
     "Paint chosen from a tiny card comes out twice as bold once it covers the wall.",
-    "The moon has been visited, measured and photographed from every side, and people at bus "
-    "stops still point it out to each other as if it were new.",
+    "The moon has been visited, measured and photographed from every side, and people at bus stops "
+    "still point it out to each other as if it were new.",
     "Welders look at the world through a dark window and see one small, fierce, bright star.",
     "Your own name sounds lovely in somebody else's accent.",
     "Roller skates on a quiet street at dusk: the sound arrives long before the skater.",
     "Stuck in traffic, half the drivers sing and the rest pretend they were not.",
     "Heat makes the city's tar soft, its dogs flat and its fountains public baths.",
     "At six, bravery is putting your whole face underwater.",
-    "The lost property office at a big station keeps umbrellas by the hundred, a single ski, a "
-    "stuffed owl and a set of false teeth, each one labelled with a date and a platform number.",
-    "What does a dog dream about, paws running in its sleep?",
+    "Cashiers know regulars by their shopping, rarely by name.",
+    "What do you want to be when you grow up? This week, a bus.",
     "Leafcutter ants carry their leaves overhead like a parade of tiny green sails.",
-    "A friend rings after three years and opens with the punchline of a joke you both remember.",
-    "Recovering, you notice the ordinary things first: the taste of tea, an open window, your own "
-    "shoes by the door, somebody laughing in the next room.",
+    "A friend calls after three years and opens with the punchline of a joke you both remember.",
+    "Living alone, you talk back to the radio, thank every bus driver, know the street's cats by "
+    "name and eat breakfast at whatever hour you please.",
     "Hotel sewing kits match nothing you have ever owned.",
     "Toddlers invent a grammar of their own and apply it more strictly than any textbook.",
     "Flatbread slapped onto the wall of a clay oven clings there, puffing and blistering.",
-    "With new glasses, the trees across the road have separate leaves again. For years they had "
-    "been a soft green cloud, and the wearer had not noticed the change.",
-    "A visitor who starts drying the dishes unasked has stopped being a visitor.",
+    "With new glasses the far tree has leaves again. Nobody noticed it had become a green cloud.",
+    "Cooking for one still makes enough for the neighbours.",
     "Night buses carry nurses, bakers, cleaners and one person asleep with a birthday balloon.",
-    "Night-shift taxi drivers know which bakery opens first.",
-    "Carrying a double bass through a crowd, a musician apologises to everyone and hits nobody.",
+    "In Buenos Aires one gourd of mate goes round a circle of friends, the host refilling it for "
+    "each in turn, everyone sharing the same metal straw.",
+    "A busker's open case fills with coins, a sandwich and, one day, a child's drawing of the "
+    "busker.",
     "Willow baskets are woven wet and sold dry, creaking for the rest of their lives.",
-    "A night-blooming flower on a balcony brings the neighbours out in pyjamas to watch it open.",
-    "Has any lifejacket ever looked anything but ridiculous in calm weather?",
-    "The kettle boiled twice while the guest finished the story. Nobody noticed until the third "
-    "time.",
-    "Up on the rooftops lies a second, unplanned town of water tanks, satellite dishes, washing "
-    "lines, a chair for sunsets and a pot of basil.",
+    "A cake baked from a late grandmother's card comes out slightly wrong, just the way hers "
+    "always did, and everyone agrees it is perfect.",
+    "Has any lifejacket ever looked dignified in calm weather?",
+    "The guest's story ran so long the kettle boiled and cooled twice. Nobody wanted to get up.",
+    "Up on the rooftops lies a second town of water tanks, satellite dishes, washing lines and a "
+    "chair for watching sunsets.",
     "Public fountains in summer are full of feet by noon and full of coins by night.",
-    "Is there a sound more hopeful than a bus engine coming round the corner in the rain?",
+    "A bus coming round the corner in the rain is the most hopeful sound a street knows.",
     "A drop of honey falls in a slow rope and coils on the toast before it lets go.",
     "A drop of ink in a glass of water blooms into smoke, galaxies and the veins of a leaf, all "
     "before anyone reaches for a cloth.",
@@ -442,7 +441,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "In the early afternoon heat the town shuts its eyes; one motorbike sounds like a parade.",
     "Asked why a drawer glides, a cabinet maker will talk for an hour about a hair's width of "
     "wood.",
-    "From a distance, a playground at break sounds like an aviary let loose.",
+    "A school playground at lunchtime sounds like an aviary let loose.",
     "At midnight the bridge lights shine twice, once in the air and once, wobbling, in the river.",
     "The floor of a rehearsal room is covered in tape marks from a dozen forgotten plays.",
     "Cobblestones make every wheeled suitcase sound like a train.",
@@ -450,26 +449,26 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "work.",
     "In Istanbul tea comes to the shops on swinging trays, and hardly a drop is spilled.",
     "A sundial in the shade of the tree that grew up beside it tells no time at all.",
-    "The drawing was signed in crayon. Fifty years on, someone wants to know who made the sky so "
-    "purple.",
+    "The drawing was signed in crayon. Fifty years on, someone still asks the artist why the sky "
+    "is purple.",
     "Ice cream in a heatwave runs down the cone, the wrist and the elbow, in that order.",
     "Nervous? No, says the first-time flyer, gripping both armrests and, by landing, a stranger's "
     "hand.",
     "A spinning top looks stillest when it spins fastest.",
-    "In Lagos traffic the market comes to you, walking between the cars with bread, phone "
-    "chargers and cold water.",
+    "In Lagos traffic the market comes to you, walking between the cars with bread, phone chargers "
+    "and cold water.",
     "A cracked phone screen is carried for months and read through like a rainy window.",
-    "Interpreters at a summit speak both sides of a debate, a sentence behind, and are never "
-    "allowed to win it.",
-    "Passport stamps suggest adventures; half of them mark nights asleep on station benches.",
-    "Retired teachers still hush crowds with a single look.",
+    "Interpreters carry every argument a few seconds late and never win one.",
+    "Passport stamps look like adventures; their owner remembers the long waits and one excellent "
+    "sandwich.",
+    "Who but an old friend can share an hour on a park bench in silence and call it a good talk?",
     "The chef tasted the soup and said nothing. Everyone in the kitchen found something to scrub.",
     "In Spain dinner can start at ten at night, and the children are still at the table for "
     "dessert.",
     "Hand saws start with a few short strokes backwards; after that the wood lets them in.",
     "The burnt saucepan soaks in the sink for three days; nobody in the house volunteers.",
-    "Much of what we know about ancient towns comes from what they threw away, a thought that "
-    "makes anyone look twice at their own.",
+    "Archaeologists learn plenty from a town's rubbish heaps, so your broken teapot may yet be "
+    "famous.",
     "A newly sharpened chisel lifts curls of wood so easily that the carpenter looks for more to "
     "trim.",
     "Steam from the iron smells of clean cotton and the day before a journey.",
@@ -477,8 +476,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "help.",
     "Scandinavian babies nap outdoors in winter, bundled up to the nose, and wake up rosy.",
     "Parents hear a child's cough through two closed doors.",
-    "Two crews tunnelling from opposite sides of a mountain meet in the middle, and the cheer "
-    "carries all the way out to daylight at both ends.",
+    "Crews digging the world's longest rail tunnel from both ends met less than a hand's width "
+    "apart.",
     "A lit window high in a dark office tower means someone else is awake, and somehow that helps.",
     "Roped together on a glacier, climbers check each other's knots before anyone looks at the "
     "view.",
@@ -494,7 +493,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Shuttlecocks in a street game of badminton end up, sooner or later, in the same tree.",
     "Sun-warm tomatoes seldom survive the walk to the kitchen.",
     "Opening a hive on a calm morning, a beekeeper hears forty thousand tiny engines idling and "
-    "moves very slowly, speaking quietly, as a guest would in a crowded house.",
+    "moves slowly, speaking softly, like a guest in a crowded house.",
     "Left in the sun, a garden hose gives a first splash hot enough to make anyone yelp.",
     "Warm the teapot first: anyone who has poured tea for fifty years will tell you so, twice.",
     "The night train carries its sleepers past towns that will never know they were there.",
@@ -503,48 +502,49 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Once a new book's spine has cracked, it falls open at that page for good.",
     "Spread on a slope, a picnic blanket slowly delivers everything on it downhill.",
     "Steel pans are hammered into shape, so every note on them was once a dent.",
-    "A long swim empties the head the way the tide empties a beach, leaving only the bright "
-    "things.",
-    "The office plant is watered five times one week and not at all the next three.",
-    "Falling rock signs are read carefully by drivers who can do nothing at all about them.",
+    "After a long swim, every thought has been rinsed and put back in a different order.",
+    "The night before a new shop opens, its owner rearranges the window seven times.",
+    "Mexico City's sweet potato carts carry a steam whistle, and when its long note comes down the "
+    "street at dusk, the whole block knows dessert is near.",
     "Shared kitchens have one clean mug, and who gets it is a matter of diplomacy.",
     "A trapeze flyer lets go of the bar before the catcher's hands arrive, nightly, on schedule.",
-    "The good scissors are never in the scissors drawer.",
-    "A child's pocket at the end of a beach day holds three stones, a crab claw, a ticket and "
-    "enough sand to start a small beach.",
+    "Spare room, nursery, teenager's den, spare room: twenty years.",
+    "A child's pocket after a day at the beach holds three stones, a crab claw and enough sand to "
+    "start a small beach.",
     "Tea from a flask on a windy hill tastes faintly of flask and wonderfully of hill.",
     "Scaffolding goes up in a day and stays for months, collecting pigeons and posters.",
-    "A stone hut high on the pass has a stove, a logbook and tins left by the last walkers for "
-    "the next.",
+    "Count between lightning and thunder: the storm becomes arithmetic.",
     "When the cicadas stop all at once, for a moment the heat itself seems to have gone quiet.",
-    "The highest town on the railway line has a station clock, one cafe and a view that makes "
-    "every passenger forget, for a moment, their bag.",
+    "The highest station on the line: one clock, one cafe, a view worth missing a train for.",
     "Plant a bean in a jar of damp paper. Within days a root goes down and a shoot goes up; the "
     "jar moves from the windowsill to the middle of the breakfast table.",
-    "Beginners in a dance class watch their own feet while the teacher keeps saying look up, look "
-    "up, as if the floor were not the problem.",
+    "Look up, says the dance teacher, to beginners sure their feet will vanish if nobody watches "
+    "them.",
     "Now and then a pigeon walks onto a train, rides one stop and walks off again, like a regular.",
     "Sun-warmed bricks at dusk give the afternoon back to anyone who leans on them.",
     "The sea seen from a moving bus flashes between houses like a card trick.",
-    "Moving house turns up one earring, a key to nothing, a birthday card from a cousin and a "
-    "letter you were sure you had answered.",
-    "A tailor's chalk lines vanish in the first wash; the good fit stays for years.",
-    "What a commotion one small wasp can cause at a picnic!",
+    "Moving house turns up a key to nothing and a letter you were sure you had answered.",
+    "How often can a shop assistant refold one shirt and still smile at whoever unfolds it next?",
+    "In Samoa on Sunday the church clothes are white, and lunch comes out of an earth oven that "
+    "was lit before the first hymn and opened after the last.",
     "A crowd watching a street juggler steps back a little each time a club goes high.",
-    "At low tide a rock pool holds crabs, anemones, a shrimp pretending to be sand and one "
-    "serious person kneeling over it with a bucket.",
+    "At low tide a rock pool holds crabs, anemones, a shrimp pretending to be sand and one serious "
+    "person with a bucket.",
     "A kingfisher hits the water and is back on its branch before the ripples have settled.",
-    "What a fuss the pressure cooker makes over potatoes!",
+    "At an Ethiopian coffee ceremony the beans are roasted before the guests, the smoking pan is "
+    "carried past each guest to breathe in, and the coffee is poured three times.",
     "Glassblowers keep turning the pipe the whole time, or the soft glass sags towards the floor.",
-    "Somebody always claps between the movements of a symphony.",
+    "A congregation that cannot hold a tune still holds a hymn, a little behind the organ.",
     "Cloud shadows cross a hillside faster than any walker.",
-    "Weightlifters chalk their hands, stare at the bar and seem to ask its permission.",
-    "Above the shop signs, carved faces have waited centuries for a glance; few people look up.",
+    "Among the sympathy cards, the one read most often tells a small story about the person that "
+    "nobody in the family had heard.",
+    "Look above the shopfronts: carved stone heads have been pulling faces at passers-by for a "
+    "century.",
     "Sometimes the last bus of the night waits for a runner at the corner, and the passengers "
     "cheer as the doors open.",
     "A tiled floor goes down quickly until the last row, where each tile has to be cut to fit.",
     "Plain toast after a stomach bug tastes magnificent.",
-    "What an age the last ten minutes of a car trip take when you are seven!",
+    "Learning to drive at fifty, a parent finds the child in the passenger seat is the calm one.",
     "Rice terraces climb the hillside in steps, each one cut so the water can walk down slowly.",
     "By late afternoon the beach umbrellas lean in all directions, like a field after a storm.",
     "After a month of drawing one plaster foot, an art student never sees feet the same way again.",
@@ -553,20 +553,19 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "At dawn the bakers on their way to work pass the dancers on their way home; both look "
     "pleased.",
     "Mosaics are pictures from across the room and broken tiles from up close.",
-    "Good neighbours take in parcels, post, cats and worries.",
+    "Good neighbours take in parcels, letters, cats and worries.",
     "During a head cold, a bowl of soup is mostly a warm cloud that you breathe rather than eat.",
     "One of them always has cold feet in bed, and the other stopped pretending to mind years ago.",
     "From the open door of the shop, a bicycle mechanic hears a bike go past and calls out which "
     "part needs oil.",
-    "A long-distance driver's cab holds a bed, a kettle, a calendar from a cafe in another "
-    "country and photographs on the visor.",
+    "In many Hindu temples worshippers ring a bell on entering, like a guest announcing "
+    "themselves.",
     "Plastering a wall in long sweeps looks like ironing a sheet the size of a room.",
     "One blast of the lifeguard's whistle, and the whole pool looks innocent.",
     "An architect's model comes with tiny trees, tiny people and permanent sunshine: three things "
     "the real building must manage without.",
-    "A grandparent's reading glasses are left on every table in the house, each pair a little "
-    "closer to the door.",
-    "Stage crews dress in black so the audience can pretend not to see them moving the castle.",
+    "Rent day always sprints; payday takes the scenic route.",
+    "On the hard anniversary a friend calls to talk about nothing much, and both of them know why.",
     "Picked up wet and shining on the beach, a stone dries to plain grey on the windowsill.",
 }};
 
