@@ -31,7 +31,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Bread dough clings to the fingers until it has been kneaded enough, then suddenly lets go.",
     "Rain on tin roofs turns talk into cheerful shouting.",
     "Babies look thoroughly astonished by their own sneezes.",
-    "Video calls with grandparents: mostly forehead, all delight.",
+    "Grandparents on video calls turn the phone to show you the cat.",
     "A basketball court at dusk: three players left, and the net still swinging from the last "
     "shot.",
     "For years the town clock's four faces each told a different time, and everyone set their "
@@ -39,7 +39,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Children outgrow the night light on no particular night.",
     "Boulderers mime the moves in the air below a climb, like conductors without an orchestra.",
     "Turbines on a windless ridge stand with arms out, like dancers who have lost the music.",
-    "Drummers are trusted by the whole band to be dull in exactly the right places.",
+    "Drummers are remembered for the fills and hired for the plain beats between.",
     "Sunflowers in a field all face east, like a crowd that has heard the parade is coming.",
     "A jigsaw with one piece missing is finished anyway, the gap left exactly where the sky was.",
     "In a darkroom tray the paper shows nothing, then a grey ghost, then a whole family on a "
@@ -105,9 +105,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "At a wake the loudest laugh usually comes from a story the one being remembered told best.",
     "Pawnshop windows hold guitars waiting for somebody's better month.",
     "Every anchor is a promise made to the mud.",
-    "At a concert the raised phones glow the way lighters used to, and the song is just as good.",
+    "At a concert the back rows watch the singer on the raised phones of the front row.",
     "Retold at breakfast, dreams come apart like wet paper.",
-    "When did the music in shops get so loud, and when did you start minding?",
+    "At the vet's, a parrot in a box chats to the whole silent waiting room.",
     "Years later, a song playing in a shop brings someone back for three whole minutes.",
     "A child learning to read sounds out every shop sign on the way home, slowly, like a poem.",
     "A night-blooming flower on a balcony brings the neighbours out in pyjamas to watch it open.",
@@ -115,7 +115,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "built.",
     "Heat lightning flickers over the hills all evening without a sound, like a switch being "
     "tested.",
-    "Midlife: ring parents Sunday, drive children Saturday, recover Monday.",
+    "Midlife: ferry children Saturday, call parents Sunday, rest at work Monday.",
     "Salt water finds each scratch on your hands and each weak stitch in the sail.",
     "Recovering from flu comes in small promotions: sitting up, toast, socks, the garden.",
     "Hot-air balloons drift in silence between roars of the burner, and each farm dog below "
@@ -179,10 +179,10 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Ask an astronomer why stars twinkle and planets mostly do not, and clear your evening.",
     "At the end of the month the cupboard meals get creative: rice, one egg and a grand name for "
     "it.",
-    "Milking starts at dawn on a dairy farm, birthdays included; the cows see no reason to discuss "
+    "Milking starts at five on a dairy farm, birthdays included; the cows see no reason to discuss "
     "it.",
     "Four clicks of the drumsticks, and the quarrel from the van is put off until the song ends.",
-    "Dawn bird count: the scientists hope for boring numbers.",
+    "Dawn bird count: the best news is a number like last year's.",
     "The dawn call to prayer crosses the rooftops before any alarm clock rings.",
     "The detour round a flooded road takes the school bus past fields nobody on board has ever "
     "seen.",
@@ -199,8 +199,8 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Painting on the inside of a shop window, the sign writer letters every word backwards, so "
     "that from the street it reads the right way round.",
     "Which twin is older, everyone asks, and the answer becomes a small ceremony.",
-    "Astronomers on a mountain work all night in thick coats, drink cold coffee at dawn and go to "
-    "bed as the valley wakes, with light that set out before the Earth was made.",
+    "Astronomers on a mountain work all night in thick coats, catching light from far galaxies, "
+    "light older than the Earth, then go to bed as the valley wakes.",
     "Cold mornings: the compost heap steams like a horse.",
     "The tongue keeps visiting the gap of a pulled tooth, like a hand checking a locked door.",
     "They met on an app, and after ten years they still argue about who wrote first.",
@@ -354,7 +354,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "With a prism on the windowsill, a rainbow crawls along the wall each afternoon.",
     "Clearing a parent's desk, you find all your old school reports, kept in order, with the good "
     "bits underlined.",
-    "Shoppers knock on watermelons as if someone might answer.",
+    "A shopper knocks on a watermelon, then nods gravely at the answer.",
     "Karaoke keeps courage and pitch in separate pockets.",
     "When a balloon slips from a child's hand, everyone nearby watches until it is a dot.",
     "Museum guards who stand all day beside one painting will tell you what it is really about.",
@@ -408,10 +408,9 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "A friend calls after three years and opens with the punchline of a joke you both remember.",
     "Living alone, you talk back to the radio, thank the delivery driver, know the street's cats "
     "by name and eat breakfast at whatever hour you please.",
-    "How tall children grow over one long summer holiday!",
+    "First school day: last term's sleeves stop short of the wrist.",
     "Toddlers invent a grammar of their own and apply it more strictly than any textbook.",
-    "Flatbread slapped on a clay oven's wall clings and blisters; the baker peels it off "
-    "bare-handed.",
+    "Flatbread slapped on a clay oven's wall clings and blisters until the baker hooks it out.",
     "With new glasses the far tree has leaves again. Nobody noticed it had become a green cloud.",
     "Cooking for one still makes enough for the neighbours.",
     "Night buses carry nurses, bakers, cleaners and one person asleep with a birthday balloon.",
@@ -460,7 +459,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Interpreters carry every argument a few seconds late and never win one.",
     "Passport stamps look like adventures; their owner remembers the long waits and one excellent "
     "sandwich.",
-    "What a noise two old school friends make when they spot each other across an airport!",
+    "Old school friends spot each other in arrivals, and the whole hall turns to see who won.",
     "The chef tasted the soup and said nothing. Everyone in the kitchen found something to scrub.",
     "Dinner in Madrid can start at ten at night, and the youngest at the table is the last to "
     "yawn.",
@@ -494,7 +493,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "Sun-warm tomatoes seldom survive the walk to the kitchen.",
     "Opening a hive on a calm morning, a beekeeper hears forty thousand tiny engines idling and "
     "moves slowly, speaking softly, like a guest in a crowded house.",
-    "From an aeroplane a rainbow can be a full circle: the ground was hiding the other half.",
+    "From an aeroplane a rainbow can be a full circle: the ground was hiding the rest.",
     "Warm the teapot first: anyone who has poured tea for fifty years will tell you so, twice.",
     "The night train carries its sleepers past towns that will never know they were there.",
     "With a good puppeteer the hand is forgotten in a minute: the sock does the talking.",
@@ -513,7 +512,7 @@ const std::array<std::string_view, kCollectionSize> kCollection = {{
     "start a small beach.",
     "Tea from a flask on a windy hill tastes faintly of flask and wonderfully of hill.",
     "Scaffolding goes up in a day and stays for months, collecting pigeons and posters.",
-    "Spin an egg to tell if it is boiled: raw ones wobble and stop.",
+    "Spin an egg, stop it with a finger: a raw one starts turning again.",
     "When the cicadas stop all at once, for a moment the heat itself seems to have gone quiet.",
     "The highest station on the line: one clock, one cafe, a view worth missing a train for.",
     "Plant a bean in a jar of damp paper with a child. Within days a root goes down and a shoot "
