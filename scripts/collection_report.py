@@ -39,7 +39,7 @@ MARKS = set(".,;:?!'-")
 
 # Writing checks that the unit tests also enforce.
 SHARED_RUN = 6        # no two entries share this many consecutive words
-OPENING_WORDS = 3     # no opening of this many words ...
+OPENING_WORDS = 2     # no opening of this many words ...
 OPENING_LIMIT = 4     # ... starts more than this many entries
 
 STOCK_PHRASES = ["only as strong as", "without complaint", "without a word of complaint",
