@@ -343,7 +343,7 @@ TEST_F(Dismissal, ThePointerIsHitTestedAgainstThePanelAsDrawn) {
   const float d_h = 11520 - 2535;
   for (const int place : {2407, 2413}) {  // 160.47 and 160.87 pixels
     for (const Probe& probe : probes) {
-      SCOPED_TRACE(testing::Message() << place << " " << probe.dx << "," << probe.dy);
+      SCOPED_TRACE(::testing::Message() << place << " " << probe.dx << "," << probe.dy);
       HeadlessPlatform& saver = Saver();
       const auto r = [](float twips, float range) { return (twips - 0.5F) / range; };
       ScriptRandom({r(static_cast<float>(place), d_w), r(static_cast<float>(place - 900), d_h),
