@@ -12,11 +12,6 @@
 namespace sagelight::ui {
 namespace {
 
-// The characters a key can type that still raise no character event: the
-// Delete key types DEL under X11 but nothing on the desktops the program
-// comes from.
-constexpr char32_t kDelete = 0x7F;
-
 // The mouse event's button and shift arguments, as the form's handlers take
 // them: left 1, right 2, middle 4; Shift 1, Ctrl 2, Alt 4.
 std::int16_t ButtonArgument(const PointerInput& at) {
@@ -51,8 +46,9 @@ EventPath::EventPath(Platform& platform, Form& form, FormEvents& events, double 
     : platform_(platform),
       form_(form),
       events_(events),
-      twips_per_pixel_x_(twips_per_pixel_x),
-      twips_per_pixel_y_(twips_per_pixel_y),
+      scale_{twips_per_pixel_x, twips_per_pixel_y},
+      // The form is maximized: its area is the screen's as it was shown.
+      area_{0, 0, scale_.X(platform.ScreenWidth()), scale_.Y(platform.ScreenHeight())},
       timers_(form, TimerSchedule::Millis(platform.NowMillis())) {
   form_.SetTimerObserver(this);
 }
@@ -66,19 +62,26 @@ TimerSchedule::Millis EventPath::Now() const {
 }
 
 float EventPath::TwipsX(double pixels) const {
-  return static_cast<float>(pixels * twips_per_pixel_x_);
+  return static_cast<float>(pixels * scale_.twips_per_pixel_x);
 }
 
 float EventPath::TwipsY(double pixels) const {
-  return static_cast<float>(pixels * twips_per_pixel_y_);
+  return static_cast<float>(pixels * scale_.twips_per_pixel_y);
 }
 
-int EventPath::PixelsX(float twips) const {
-  return static_cast<int>(std::lround(twips / twips_per_pixel_x_));
+int EventPath::PixelsX(float twips) const { return scale_.X(twips); }
+
+int EventPath::PixelsY(float twips) const { return scale_.Y(twips); }
+
+std::optional<ElementId> EventPath::Under(const PointerInput& at) const {
+  // The pixel the pointer is in: a finer position from some devices still
+  // lies within one drawn pixel.
+  return form_.HitTest(static_cast<int>(std::floor(at.x)), static_cast<int>(std::floor(at.y)),
+                       scale_);
 }
 
-int EventPath::PixelsY(float twips) const {
-  return static_cast<int>(std::lround(twips / twips_per_pixel_y_));
+bool EventPath::OverForm(const PointerInput& at) const {
+  return area_.Holds(static_cast<int>(std::floor(at.x)), static_cast<int>(std::floor(at.y)));
 }
 
 template <typename Handler>
@@ -101,7 +104,7 @@ void EventPath::Deliver(const Handler& handler) {
 void EventPath::Key(const KeyInput& key) {
   // Alt with a key is a command to the window system, not typing; keys that
   // type nothing (Shift, Ctrl, Alt, arrows, function keys) raise no event.
-  if (key.alt || key.text.empty() || key.text.front() == kDelete) {
+  if (key.alt || key.text.empty()) {
     return;
   }
   std::int16_t key_ascii = KeyAsciiOf(key.text.front());
@@ -109,12 +112,14 @@ void EventPath::Key(const KeyInput& key) {
 }
 
 void EventPath::PointerMoved(const PointerInput& at) {
-  const float x = TwipsX(at.x);
-  const float y = TwipsY(at.y);
   // Over the panel the pointer belongs to the panel, which has no handler.
-  if (form_.HitTest(x, y)) {
+  // Outside the form's area, where a held button lets some window systems
+  // still report it, it belongs to no window of the program.
+  if (!OverForm(at) || Under(at)) {
     return;
   }
+  const float x = TwipsX(at.x);
+  const float y = TwipsY(at.y);
   Deliver([&] { events_.OnMouseMove(ButtonArgument(at), ShiftArgument(at), x, y); });
 }
 
@@ -126,7 +131,7 @@ void EventPath::ButtonPressed(MouseButton button, const PointerInput& at) {
   if (button != MouseButton::kLeft || !Idle()) {
     return;
   }
-  pressed_ = form_.HitTest(TwipsX(at.x), TwipsY(at.y));
+  pressed_ = Under(at);
 }
 
 void EventPath::ButtonReleased(MouseButton button, const PointerInput& at) {
@@ -136,7 +141,7 @@ void EventPath::ButtonReleased(MouseButton button, const PointerInput& at) {
   const std::optional<ElementId> pressed = pressed_;
   pressed_.reset();
   // A click is a press and a release on the same element.
-  const std::optional<ElementId> released = form_.HitTest(TwipsX(at.x), TwipsY(at.y));
+  const std::optional<ElementId> released = Under(at);
   if (!pressed || released != pressed || !Clickable(*pressed)) {
     return;
   }

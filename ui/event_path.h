@@ -90,13 +90,16 @@ class EventPath final : public TimerObserver {
   template <typename Handler>
   void Deliver(const Handler& handler);
   [[nodiscard]] bool Clickable(ElementId id) const;
+  // The element drawn where the pointer is, if any.
+  [[nodiscard]] std::optional<ElementId> Under(const PointerInput& at) const;
+  [[nodiscard]] bool OverForm(const PointerInput& at) const;
   [[nodiscard]] TimerSchedule::Millis Now() const;
 
   Platform& platform_;
   Form& form_;
   FormEvents& events_;
-  double twips_per_pixel_x_;
-  double twips_per_pixel_y_;
+  PixelScale scale_;
+  PixelRect area_;
   TimerSchedule timers_;
   std::optional<ElementId> pressed_;  // where the left button went down
   bool running_ = false;

@@ -1,8 +1,17 @@
 #include "ui/form.h"
 
+#include <cmath>
 #include <utility>
 
 namespace sagelight::ui {
+
+int PixelScale::X(float twips) const {
+  return static_cast<int>(std::lround(twips / twips_per_pixel_x));
+}
+
+int PixelScale::Y(float twips) const {
+  return static_cast<int>(std::lround(twips / twips_per_pixel_y));
+}
 
 const Font& FormDesign::FontOf(ElementId id) const {
   for (std::optional<ElementId> at = id; at; at = elements.at(*at).parent) {
@@ -72,25 +81,16 @@ bool Form::Showing(ElementId id) const {
   return true;
 }
 
-float Form::AbsoluteLeft(ElementId id) const {
-  float left = 0;
-  for (std::optional<ElementId> current = id; current;
-       current = design_.elements[*current].parent) {
-    left += state_.at(*current).left;
+PixelRect Form::Drawn(ElementId id, const PixelScale& scale) const {
+  PixelRect rect{0, 0, scale.X(state_.at(id).width), scale.Y(state_.at(id).height)};
+  for (std::optional<ElementId> at = id; at; at = design_.elements[*at].parent) {
+    rect.left += scale.X(state_.at(*at).left);
+    rect.top += scale.Y(state_.at(*at).top);
   }
-  return left;
+  return rect;
 }
 
-float Form::AbsoluteTop(ElementId id) const {
-  float top = 0;
-  for (std::optional<ElementId> current = id; current;
-       current = design_.elements[*current].parent) {
-    top += state_.at(*current).top;
-  }
-  return top;
-}
-
-std::optional<ElementId> Form::HitTest(float x, float y) const {
+std::optional<ElementId> Form::HitTest(int x, int y, const PixelScale& scale) const {
   // Later elements of a container lie above earlier ones, and children above
   // their container: the deepest, latest showing element that holds the
   // point wins. Each element is also clipped by its containers.
@@ -103,9 +103,7 @@ std::optional<ElementId> Form::HitTest(float x, float y) const {
     bool inside = true;
     std::size_t depth = 0;
     for (std::optional<ElementId> c = id; c && inside; c = design_.elements[*c].parent, ++depth) {
-      const float left = AbsoluteLeft(*c);
-      const float top = AbsoluteTop(*c);
-      inside = x >= left && y >= top && x < left + state_[*c].width && y < top + state_[*c].height;
+      inside = Drawn(*c, scale).Holds(x, y);
     }
     if (inside && (!hit || depth >= hit_depth)) {
       hit = id;

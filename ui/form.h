@@ -48,6 +48,26 @@ enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation
 
 using ElementId = std::size_t;
 
+// How many twips make a pixel across and down, and the one rounding by which
+// a place or size in twips becomes the pixels that every backend draws.
+struct PixelScale {
+  double twips_per_pixel_x = 15;
+  double twips_per_pixel_y = 15;
+  [[nodiscard]] int X(float twips) const;
+  [[nodiscard]] int Y(float twips) const;
+};
+
+// A rectangle of whole pixels on the form's area.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  [[nodiscard]] bool Holds(int x, int y) const {
+    return x >= left && y >= top && x < left + width && y < top + height;
+  }
+};
+
 struct Font {
   std::string face;
   float points = 8.25F;
@@ -165,12 +185,13 @@ class Form {
 
   // Visible on the screen: the element and all its containers are visible.
   [[nodiscard]] bool Showing(ElementId id) const;
-  // The element's place on the form in twips, containers included.
-  [[nodiscard]] float AbsoluteLeft(ElementId id) const;
-  [[nodiscard]] float AbsoluteTop(ElementId id) const;
-  // The innermost showing element under a point of the form (twips), if
-  // any; timers are never hit.
-  [[nodiscard]] std::optional<ElementId> HitTest(float x, float y) const;
+  // Where the element is drawn on the form's area: each place relative to
+  // its container and each size rounded on its own, as a backend places a
+  // child window inside its parent.
+  [[nodiscard]] PixelRect Drawn(ElementId id, const PixelScale& scale) const;
+  // The innermost showing element drawn under a pixel of the form's area,
+  // if any; timers are never hit.
+  [[nodiscard]] std::optional<ElementId> HitTest(int x, int y, const PixelScale& scale) const;
 
   // Who learns of timers started and stopped (the event path of the shown
   // form); nobody before it is shown.

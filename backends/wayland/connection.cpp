@@ -461,11 +461,15 @@ void Connection::Key(std::uint32_t key, std::uint32_t state) {
       xkb_state_mod_name_is_active(xkb_state_, XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE) > 0;
   std::string text(64, '\0');
   const int length = xkb_state_key_get_utf8(xkb_state_, code, text.data(), text.size());
-  if (length > 0) {
+  const xkb_keysym_t keysym = xkb_state_key_get_one_sym(xkb_state_, code);
+  // xkbcommon types DEL for the Delete key, which types nothing on the
+  // desktop the program comes from.
+  const bool types_nothing = keysym == XKB_KEY_Delete || keysym == XKB_KEY_KP_Delete;
+  if (length > 0 && !types_nothing) {
     text.resize(std::min(static_cast<std::size_t>(length), text.size() - 1));
     input.text = rt::FromUtf8(text);
   }
-  target->KeyPressed(xkb_state_key_get_one_sym(xkb_state_, code), input);
+  target->KeyPressed(keysym, input);
 }
 
 void Connection::DispatchPending() {

@@ -251,18 +251,12 @@ void FormWindow::Changed(ui::ElementId id, ui::Property what) {
 void FormWindow::Pointer(UINT message, WPARAM wparam, LPARAM lparam) {
   const ui::PointerInput at = PointerAt(wparam, lparam);
   switch (message) {
-    case WM_MOUSEMOVE: {
+    case WM_MOUSEMOVE:
       // While a button is held the form has the capture and hears the
-      // pointer anywhere on the desktop; only over its area is it the
-      // form's.
-      RECT client;
-      GetClientRect(window_, &client);
-      const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-      if (PtInRect(&client, point) != FALSE) {
-        path_->PointerMoved(at);
-      }
+      // pointer anywhere on the desktop; the event path decides what of it
+      // is the form's.
+      path_->PointerMoved(at);
       break;
-    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

@@ -444,6 +444,11 @@ ui::KeyInput FormWindow::LookUpKey(XKeyEvent& key) {
       input.text.push_back(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
     }
   }
+  // X types DEL for the Delete key, which types nothing on the desktop the
+  // program comes from; Ctrl+Backspace's DEL there comes from another key.
+  if (keysym == XK_Delete || keysym == XK_KP_Delete) {
+    input.text.clear();
+  }
   return input;
 }
 

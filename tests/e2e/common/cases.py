@@ -174,7 +174,7 @@ def keys(session):
     server = session.server
     server.key("shift")
     server.key("Left", "Up", "Right", "Down")
-    server.key("ctrl", "alt", "F1", "F5")
+    server.key("ctrl", "alt", "F1", "F5", "Delete")
     saver.still_running("keys that produce no character")
     server.key("Escape")
     saver.ends("Escape")
@@ -242,8 +242,13 @@ def panel_clicks(session):
     if not panel.contains(*record_pointer(session, saver, panel)):
         server.click()
         saver.still_running("a click on the background")
-    server.move(*panel.frame_point())
-    saver.still_running("a move onto the panel's frame")
+    # The panel's first and last drawn columns and rows belong to it, however
+    # its place in twips rounded to pixels.
+    for x, y in ((panel.left, panel.top + 80), (panel.left + 100, panel.top),
+                 (panel.right, panel.top + 80), (panel.left + 100, panel.bottom),
+                 panel.frame_point()):
+        server.move(x, y)
+        saver.still_running(f"a move onto the panel's edge at {x},{y}")
     server.click()
     saver.still_running("a click on the panel's frame")
     server.move(*panel.caption_point())

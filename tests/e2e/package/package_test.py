@@ -95,8 +95,15 @@ def scratch_root(root, packages):
     for folder in ("info", "updates", "triggers"):
         os.makedirs(os.path.join(admin, folder))
     records = []
-    for name in packages:
+    # With a foreign architecture (i386 for 32-bit Wine) a bare name may
+    # stand for two packages; the program needs this machine's own.
+    arch = run(["dpkg", "--print-architecture"]).stdout.strip()
+    for bare in packages:
+        name = f"{bare}:{arch}"
         found = run(["dpkg-query", "--status", name])
+        if found.returncode != 0:  # a package for all architectures
+            name = bare
+            found = run(["dpkg-query", "--status", name])
         if found.returncode == 0:
             records.append(found.stdout.strip() + "\n")
             key = run(["dpkg-query", "--show", "--showformat=${binary:Package}", name]).stdout

@@ -31,9 +31,16 @@ WINE_DLL_OVERRIDES = "mscoree=;mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 MARKER = "sagelight-prefix-ready"
 
 
+def win32():
+    """Whether the program under test is the 32-bit one, which needs a
+    32-bit prefix and 32-bit Wine (the build found out which runs here)."""
+    return os.environ.get("SAGELIGHT_WINE_ARCH") == "i686"
+
+
 def wine_program():
-    """The 64-bit Wine loader (a 64-bit prefix needs no 32-bit Wine)."""
-    for name in ("wine64", "/usr/lib/wine/wine64", "wine"):
+    """The Wine loader for the program under test."""
+    names = ("wine",) if win32() else ("wine64", "/usr/lib/wine/wine64", "wine")
+    for name in names:
         if shutil.which(name):
             return shutil.which(name)
     raise SetupError("Wine is not installed (apt-get install wine wine64)")
@@ -46,6 +53,7 @@ def saver_program():
         raise SetupError(reason)
     path = os.environ.get("SAGELIGHT_SCR", "")
     check(os.path.isfile(path), f"Sagelight.scr not found at '{path}': build the project first")
+    print(f"running {path}; {os.environ.get('SAGELIGHT_WINE_REASON', '')}", flush=True)
     return path
 
 
@@ -56,7 +64,7 @@ def prefix_path():
 
 
 def wine_environment(prefix, display=None):
-    env = dict(os.environ, WINEPREFIX=prefix, WINEARCH="win64",
+    env = dict(os.environ, WINEPREFIX=prefix, WINEARCH="win32" if win32() else "win64",
                WINEDLLOVERRIDES=WINE_DLL_OVERRIDES, WINEDEBUG="-all")
     env.pop("DISPLAY", None)
     if display is not None:
@@ -168,6 +176,19 @@ def missing_folder(session):
         os.rename(hidden, folder)
 
 
+def ctrl_backspace(session):
+    """Windows delivers 127 for Ctrl+Backspace, a character that ends the
+    saver; Wine's keyboard types 8 instead, so the test posts it."""
+    saver, _ = session.start_covering("/s")
+    helper = os.environ.get("SAGELIGHT_POST_CHAR", "")
+    check(os.path.isfile(helper), f"the helper {helper} was not built")
+    posted = subprocess.run(["timeout", "-k", "5", "60", session.wine, helper, "127"],
+                            env=wine_environment(session.prefix, session.server.display),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+    check(posted.returncode == 0, f"posting the character failed with status {posted.returncode}")
+    saver.ends("the character 127")
+
+
 def main():
     if sys.argv[1:] == ["prefix"] or sys.argv[1:] == ["cleanup"]:
         try:
@@ -179,7 +200,8 @@ def main():
             print(f"skipped: {error}")
             return e2e.SKIP
         return 0
-    return e2e.main(dict(cases.CASES, missing_folder=missing_folder),
+    return e2e.main(dict(cases.CASES, missing_folder=missing_folder,
+                         ctrl_backspace=ctrl_backspace),
                     lambda: WineSession(prefix_path()), tools=("wineserver", "timeout"))
 
 
