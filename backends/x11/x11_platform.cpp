@@ -26,7 +26,8 @@ namespace {
 
 class X11Platform final : public ui::Platform {
  public:
-  X11Platform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
+  X11Platform(int argc, char** argv, std::string fallback)
+      : command_line_(posix::ArgumentText(argc, argv)), fallback_(std::move(fallback)) {}
   X11Platform(const X11Platform&) = delete;
   X11Platform& operator=(const X11Platform&) = delete;
   ~X11Platform() override {
@@ -173,6 +174,12 @@ class X11Platform final : public ui::Platform {
     if (!connect_tried_) {
       connect_tried_ = true;
       connection_ = Connection::Open();
+      const char* name = std::getenv("DISPLAY");
+      if (connection_ && !fallback_.empty()) {
+        const std::string line =
+            "Sagelight: " + fallback_ + "; running on the X display " + name + "\n";
+        std::fputs(line.c_str(), stderr);
+      }
       if (connection_) {
         // A daemon that hosts screen savers names its window here.
         stage_ = FindStage(*connection_, std::getenv("XSCREENSAVER_WINDOW"));
@@ -184,12 +191,17 @@ class X11Platform final : public ui::Platform {
   Connection& RequireConnection() {
     Connection* connection = Connect();
     if (connection == nullptr) {
-      throw rt::RuntimeError(rt::kErrDeviceIo, "Cannot open the X display");
+      throw rt::RuntimeError(rt::kErrDeviceIo, fallback_.empty()
+                                                   ? "Cannot open the X display"
+                                                   : "Cannot open the X display " +
+                                                         std::string(std::getenv("DISPLAY")) +
+                                                         ", and " + fallback_);
     }
     return *connection;
   }
 
   std::string command_line_;
+  std::string fallback_;
   std::optional<bool> previous_instance_;
   posix::InstanceLock lock_;
   bool connect_tried_ = false;
@@ -201,8 +213,8 @@ class X11Platform final : public ui::Platform {
 
 }  // namespace
 
-std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv) {
-  return std::make_unique<X11Platform>(argc, argv);
+std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv, std::string fallback) {
+  return std::make_unique<X11Platform>(argc, argv, std::move(fallback));
 }
 
 }  // namespace sagelight::x11
