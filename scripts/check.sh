@@ -20,6 +20,7 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils x11-xkb-utils imagemagick
   openbox icewm xfwm4 xfconf dbus dbus-x11
   libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev sway wtype
+  mutter kwin-wayland weston
   mingw-w64 wine wine64 wixl man-db file
 )
 source scripts/install-missing.sh
