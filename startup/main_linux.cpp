@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "backends/x11/x11_platform.h"
 #include "runtime/runtime.h"
@@ -34,6 +35,14 @@ std::unique_ptr<sagelight::ui::Platform> ChooseBackend(int argc, char** argv) {
   }
 #ifdef SAGELIGHT_HAVE_WAYLAND
   if (wayland) {
+    // A stale WAYLAND_DISPLAY beside a working X display: run on X and say
+    // so, on one line with how the X display fares.
+    std::string why;
+    const char* x_display = std::getenv("DISPLAY");
+    if ((forced == nullptr || forced[0] == '\0') && x_display != nullptr && x_display[0] != '\0' &&
+        !sagelight::wayland::CompositorAnswers(why)) {
+      return sagelight::x11::MakePlatform(argc, argv, why);
+    }
     return sagelight::wayland::MakePlatform(argc, argv);
   }
 #else

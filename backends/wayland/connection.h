@@ -7,26 +7,47 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "ui/event_path.h"
 #include "ui/platform.h"
+#include "ui/stage.h"
+#include "xdg-output-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 namespace sagelight::wayland {
 
-// One output of the compositor, as it announces itself: its place in the
-// compositor's space, its current mode in pixels and its scale.
+// One output of the compositor, as it announces itself. Its place and size
+// are in the layout's logical units, where xdg-output tells them; otherwise
+// drawn from its own geometry, mode, transform and scale.
 struct Output {
   wl_output* proxy = nullptr;
-  std::uint32_t name = 0;  // the registry's name for it
-  int x = 0;
+  zxdg_output_v1* logical = nullptr;  // its xdg-output, where offered
+  std::uint32_t name = 0;             // the registry's name for it
+  int x = 0;                          // its place in the layout
   int y = 0;
-  int width = 0;  // pixels of the current mode, as it shows (rotation applied)
+  int width = 0;  // buffer pixels as it shows: turned, at its scale
   int height = 0;
   int scale = 1;
   std::int32_t transform = WL_OUTPUT_TRANSFORM_NORMAL;
+  bool ready = false;  // everything it announced of itself has come
+
+  // As announced, before `done` settles the fields above.
+  struct Announced {
+    int x = 0;
+    int y = 0;
+    int mode_width = 0;  // the current mode, as the hardware scans it out
+    int mode_height = 0;
+    std::optional<std::pair<int, int>> logical_place;  // from xdg-output
+    std::optional<std::pair<int, int>> logical_size;
+  } announced;
+
+  // The twips of one buffer pixel: 15 at scale 1, as at 96 dots per inch;
+  // an output that doubles its pixels has twice as many to the inch.
+  [[nodiscard]] double TwipsPerPixel() const { return 15.0 / scale; }
 };
 
 // What a surface of the program does with the input sent to it. Positions
@@ -53,7 +74,10 @@ class Connection {
   // outputs; nullptr when none answers or it lacks what the program needs
   // (a compositor, shared memory, xdg-shell). A connection that breaks
   // later ends the process (status 2) with one line on standard error.
-  static std::unique_ptr<Connection> Open();
+  static std::unique_ptr<Connection> Open(std::string& why);
+  // Connects to that compositor as Open does, or says in `why` where none
+  // answered; checked before libwayland tries, which would say so itself.
+  static wl_display* Connect(std::string& why);
 
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
@@ -63,9 +87,15 @@ class Connection {
   [[nodiscard]] wl_compositor* compositor() const { return compositor_; }
   [[nodiscard]] wl_shm* shm() const { return shm_; }
   [[nodiscard]] xdg_wm_base* wm_base() const { return wm_base_; }
-  [[nodiscard]] const std::vector<Output>& Outputs() const { return outputs_; }
+  // The outputs that have told all about themselves, in the order they came.
+  [[nodiscard]] std::vector<const Output*> Outputs() const;
+  [[nodiscard]] const Output* FindOutput(std::uint32_t name) const;
   // The output that stands for the screen; nothing when there is none.
   [[nodiscard]] const Output* Primary() const;
+  // The outputs as monitors of the layout, in the order of Outputs().
+  [[nodiscard]] std::vector<ui::Monitor> Monitors() const;
+  // Whether an output came, went or changed since the last call.
+  bool TakeOutputsChanged() { return std::exchange(outputs_changed_, false); }
 
   // Input for `surface` goes to `target` from now on, in pixels of a buffer
   // drawn at `scale`.
@@ -103,11 +133,17 @@ class Connection {
   static const wl_registry_listener kRegistryListener;
   static const wl_seat_listener kSeatListener;
   static const wl_output_listener kOutputListener;
+  static const zxdg_output_v1_listener kLogicalListener;
   static const wl_pointer_listener kPointerListener;
   static const wl_keyboard_listener kKeyboardListener;
   static const xdg_wm_base_listener kWmBaseListener;
 
+  void AddOutput(std::uint32_t name, std::uint32_t version);
+  void WatchLayout(Output& output);
+  void RemoveOutput(std::uint32_t name);
+  static void Settle(Output& output);
   Output* OutputOf(wl_output* proxy);
+  Output* OutputOf(zxdg_output_v1* logical);
   InputTarget* TargetOf(wl_surface* surface, int& scale) const;
   [[nodiscard]] ui::PointerInput PointerHere() const;
   void ApplyCursor();
@@ -119,10 +155,12 @@ class Connection {
   wl_compositor* compositor_ = nullptr;
   wl_shm* shm_ = nullptr;
   xdg_wm_base* wm_base_ = nullptr;
+  zxdg_output_manager_v1* layout_ = nullptr;
   wl_seat* seat_ = nullptr;
   wl_pointer* pointer_ = nullptr;
   wl_keyboard* keyboard_ = nullptr;
   std::vector<Output> outputs_;
+  bool outputs_changed_ = false;
 
   struct Registered {
     InputTarget* target;

@@ -37,6 +37,14 @@ void FormSurface::Create(ui::EventPath& path) {
   toplevel_->Map();
 }
 
+void FormSurface::MoveTo(const Output& output) {
+  output_ = output;
+  if (toplevel_ && Design().maximized) {
+    toplevel_->SetFullscreen(output_.proxy);
+    dirty_ = true;
+  }
+}
+
 void FormSurface::LayOut(ui::ElementId id) {
   Element& element = elements_[id];
   Typeface* font = element.font;
@@ -165,7 +173,9 @@ void FormSurface::PointerButton(ui::MouseButton button, bool pressed, const ui::
 void FormSurface::KeyPressed(xkb_keysym_t /*keysym*/, const ui::KeyInput& key) { path_->Key(key); }
 
 Curtain::Curtain(Connection& connection, const Output& output, InputTarget& keys)
-    : keys_(keys), toplevel_(std::make_unique<Toplevel>(connection, "", this, 1)) {
+    : output_(output.name),
+      keys_(keys),
+      toplevel_(std::make_unique<Toplevel>(connection, "", this, 1)) {
   toplevel_->SetFullscreen(output.proxy);
   toplevel_->Map();
 }

@@ -28,6 +28,8 @@ class FormSurface final : public ui::Form, public InputTarget {
   // `path`.
   void Create(ui::EventPath& path);
   [[nodiscard]] const Toplevel& toplevel() const { return *toplevel_; }
+  // Full-screen on another output, when its own went away.
+  void MoveTo(const Output& output);
 
   // Draws what changed since the last call, once the compositor has sized
   // the surface and released the buffer.
@@ -55,7 +57,7 @@ class FormSurface final : public ui::Form, public InputTarget {
 
   Connection& connection_;
   Typefaces& fonts_;
-  const Output output_;
+  Output output_;
   ui::EventPath* path_ = nullptr;
   std::unique_ptr<Toplevel> toplevel_;
   std::vector<Element> elements_;
@@ -70,10 +72,13 @@ class Curtain final : public InputTarget {
  public:
   Curtain(Connection& connection, const Output& output, InputTarget& keys);
   void Present();
+  // The registry's name of the output it darkens.
+  [[nodiscard]] std::uint32_t output() const { return output_; }
 
   void KeyPressed(xkb_keysym_t keysym, const ui::KeyInput& key) override;
 
  private:
+  std::uint32_t output_;
   InputTarget& keys_;
   std::unique_ptr<Toplevel> toplevel_;
 };

@@ -1,6 +1,7 @@
 #include "backends/wayland/wayland_platform.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -19,10 +20,6 @@
 
 namespace sagelight::wayland {
 namespace {
-
-// A pixel is 15 twips at scale 1, as at 96 dots per inch; an output that
-// doubles its pixels has twice as many to the inch.
-constexpr double kTwipsPerPixel = 15.0;
 
 class WaylandPlatform final : public ui::Platform {
  public:
@@ -48,12 +45,12 @@ class WaylandPlatform final : public ui::Platform {
 
   float ScreenWidth() override {
     const Output& screen = RequireScreen();
-    return static_cast<float>(screen.width * TwipsPerPixel(screen));
+    return static_cast<float>(screen.width * screen.TwipsPerPixel());
   }
 
   float ScreenHeight() override {
     const Output& screen = RequireScreen();
-    return static_cast<float>(screen.height * TwipsPerPixel(screen));
+    return static_cast<float>(screen.height * screen.TwipsPerPixel());
   }
 
   void ApplyMousePointer(ui::PointerShape shape) override {
@@ -70,14 +67,12 @@ class WaylandPlatform final : public ui::Platform {
     Connection& connection = *connection_;
     connection.SetPointerShape(pointer_shape_);
     form_ = std::make_unique<FormSurface>(design, connection, Fonts(), screen);
+    screen_ = screen.name;
     // The other outputs go dark first, so that the form, shown last, is the
     // one the compositor gives the keyboard.
-    for (const Output& output : connection.Outputs()) {
-      if (output.proxy != screen.proxy) {
-        curtains_.push_back(std::make_unique<Curtain>(connection, output, *form_));
-      }
-    }
-    const double twips = TwipsPerPixel(screen);
+    connection.TakeOutputsChanged();
+    Restage();
+    const double twips = screen.TwipsPerPixel();
     form_->Create(StartEventPath(*form_, events, twips, twips));
     return *form_;
   }
@@ -121,9 +116,39 @@ class WaylandPlatform final : public ui::Platform {
   void EndProcess(int exit_status) override { std::_Exit(exit_status); }
 
  private:
-  static double TwipsPerPixel(const Output& output) { return kTwipsPerPixel / output.scale; }
+  // Outputs that came while the saver runs go dark at once; one that went
+  // is let go, and when it showed the form, the form moves to the primary.
+  void Restage() {
+    Connection& connection = *connection_;
+    const std::vector<const Output*> outputs = connection.Outputs();
+    std::optional<std::size_t> showing;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+      if (outputs[i]->name == screen_) {
+        showing = i;
+      }
+    }
+    const ui::StagePlan plan = ui::PlanStage(connection.Monitors(), showing);
+    if (plan.screen && outputs[*plan.screen]->name != screen_) {
+      screen_ = outputs[*plan.screen]->name;
+      form_->MoveTo(*outputs[*plan.screen]);
+    }
+    std::erase_if(curtains_, [&](const std::unique_ptr<Curtain>& curtain) {
+      return std::none_of(plan.curtains.begin(), plan.curtains.end(),
+                          [&](std::size_t i) { return outputs[i]->name == curtain->output(); });
+    });
+    for (const std::size_t i : plan.curtains) {
+      if (std::none_of(curtains_.begin(), curtains_.end(), [&](const auto& curtain) {
+            return curtain->output() == outputs[i]->name;
+          })) {
+        curtains_.push_back(std::make_unique<Curtain>(connection, *outputs[i], *form_));
+      }
+    }
+  }
 
   void Present() {
+    if (form_ && connection_->TakeOutputsChanged()) {
+      Restage();
+    }
     for (const auto& curtain : curtains_) {
       curtain->Present();
     }
@@ -135,7 +160,7 @@ class WaylandPlatform final : public ui::Platform {
   Connection* Connect() {
     if (!connect_tried_) {
       connect_tried_ = true;
-      connection_ = Connection::Open();
+      connection_ = Connection::Open(unreachable_);
     }
     return connection_.get();
   }
@@ -143,21 +168,21 @@ class WaylandPlatform final : public ui::Platform {
   Connection& RequireConnection() {
     Connection* connection = Connect();
     if (connection == nullptr) {
-      // The socket libwayland tried, which is what a user needs to put it right.
-      const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-      const char* name = std::getenv("WAYLAND_DISPLAY");
-      std::string socket = name != nullptr && name[0] != '\0' ? name : "wayland-0";
-      if (socket[0] != '/') {
-        socket = std::string(runtime != nullptr ? runtime : "$XDG_RUNTIME_DIR") + "/" + socket;
-      }
-      throw rt::RuntimeError(rt::kErrDeviceIo,
-                             "Cannot connect to the Wayland compositor at " + socket);
+      // Said as a sentence: "No Wayland compositor answers at ...".
+      std::string said = unreachable_;
+      said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
+      throw rt::RuntimeError(rt::kErrDeviceIo, said);
     }
     return *connection;
   }
 
+  // The output that shows the form; before it shows, the primary.
   const Output& RequireScreen() {
-    const Output* screen = RequireConnection().Primary();
+    Connection& connection = RequireConnection();
+    const Output* screen = form_ ? connection.FindOutput(screen_) : nullptr;
+    if (screen == nullptr) {
+      screen = connection.Primary();
+    }
     if (screen == nullptr) {
       throw rt::RuntimeError(rt::kErrDeviceIo, "The Wayland compositor has no output");
     }
@@ -175,10 +200,12 @@ class WaylandPlatform final : public ui::Platform {
   std::optional<bool> previous_instance_;
   posix::InstanceLock lock_;
   bool connect_tried_ = false;
+  std::string unreachable_;
   std::unique_ptr<Connection> connection_;
   std::unique_ptr<Typefaces> fonts_;
   std::vector<std::unique_ptr<Curtain>> curtains_;
   std::unique_ptr<FormSurface> form_;
+  std::uint32_t screen_ = 0;  // the registry's name of the form's output
   ui::PointerShape pointer_shape_ = ui::PointerShape::kDefault;
 };
 
@@ -186,6 +213,14 @@ class WaylandPlatform final : public ui::Platform {
 
 std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv) {
   return std::make_unique<WaylandPlatform>(argc, argv);
+}
+
+bool CompositorAnswers(std::string& why) {
+  wl_display* display = Connection::Connect(why);
+  if (display != nullptr) {
+    wl_display_disconnect(display);
+  }
+  return display != nullptr;
 }
 
 }  // namespace sagelight::wayland

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "ui/platform.h"
 
@@ -11,5 +12,9 @@ namespace sagelight::wayland {
 // only when the program first needs it, so a start that shows nothing runs
 // without one.
 std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv);
+
+// Whether a compositor answers where WAYLAND_DISPLAY points; when none
+// does, `why` names the socket tried (or says why there was none to try).
+bool CompositorAnswers(std::string& why);
 
 }  // namespace sagelight::wayland

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/monitors.h"
+#include "ui/stage.h"
 #include "ui/platform.h"
 
 namespace sagelight::x11 {

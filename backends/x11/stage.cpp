@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/monitors.h"
+#include "ui/stage.h"
 
 namespace sagelight::x11 {
 
@@ -40,19 +40,17 @@ Stage FindStage(Connection& connection, const char* host_id) {
     std::fputs(line.c_str(), stderr);
   }
   const std::vector<ui::Monitor> monitors = connection.Monitors();
-  const std::optional<std::size_t> primary = ui::PrimaryMonitor(monitors);
-  if (!primary) {
+  const ui::StagePlan plan = ui::PlanStage(monitors);
+  if (!plan.screen) {
     stage.screen = Area{0, 0, connection.WidthPixels(), connection.HeightPixels()};
     return stage;
   }
-  for (std::size_t i = 0; i < monitors.size(); ++i) {
-    const ui::Monitor& monitor = monitors[i];
-    const Area area{monitor.x, monitor.y, monitor.width, monitor.height};
-    if (i == *primary) {
-      stage.screen = area;
-    } else if (monitor.width > 0 && monitor.height > 0) {
-      stage.others.push_back(area);
-    }
+  const auto area = [&monitors](std::size_t i) {
+    return Area{monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
+  };
+  stage.screen = area(*plan.screen);
+  for (const std::size_t other : plan.curtains) {
+    stage.others.push_back(area(other));
   }
   return stage;
 }

@@ -26,7 +26,8 @@ namespace {
 
 class X11Platform final : public ui::Platform {
  public:
-  X11Platform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
+  X11Platform(int argc, char** argv, std::string fallback)
+      : command_line_(posix::ArgumentText(argc, argv)), fallback_(std::move(fallback)) {}
   X11Platform(const X11Platform&) = delete;
   X11Platform& operator=(const X11Platform&) = delete;
   ~X11Platform() override {
@@ -173,6 +174,12 @@ class X11Platform final : public ui::Platform {
     if (!connect_tried_) {
       connect_tried_ = true;
       connection_ = Connection::Open();
+      const char* name = std::getenv("DISPLAY");
+      if (connection_ && !fallback_.empty()) {
+        const std::string line =
+            "Sagelight: " + fallback_ + "; running on the X display " + name + "\n";
+        std::fputs(line.c_str(), stderr);
+      }
       if (connection_) {
         // A daemon that hosts screen savers names its window here.
         stage_ = FindStage(*connection_, std::getenv("XSCREENSAVER_WINDOW"));
@@ -186,14 +193,18 @@ class X11Platform final : public ui::Platform {
     if (connection == nullptr) {
       // Which display was tried is what a user needs to put it right.
       const std::string tried = XDisplayName(nullptr);
-      throw rt::RuntimeError(rt::kErrDeviceIo, tried.empty()
-                                                   ? "Cannot open the X display: DISPLAY is not set"
-                                                   : "Cannot open the X display \"" + tried + "\"");
+      std::string said = tried.empty() ? "Cannot open the X display: DISPLAY is not set"
+                                       : "Cannot open the X display " + tried;
+      if (!fallback_.empty()) {
+        said += ", and " + fallback_;
+      }
+      throw rt::RuntimeError(rt::kErrDeviceIo, said);
     }
     return *connection;
   }
 
   std::string command_line_;
+  std::string fallback_;
   std::optional<bool> previous_instance_;
   posix::InstanceLock lock_;
   bool connect_tried_ = false;
@@ -205,8 +216,8 @@ class X11Platform final : public ui::Platform {
 
 }  // namespace
 
-std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv) {
-  return std::make_unique<X11Platform>(argc, argv);
+std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv, std::string fallback) {
+  return std::make_unique<X11Platform>(argc, argv, std::move(fallback));
 }
 
 }  // namespace sagelight::x11

@@ -14,8 +14,10 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "runtime/convert.h"
 #include "runtime/object.h"
@@ -25,7 +27,7 @@
 #include "runtime/runtime_error.h"
 #include "runtime/text.h"
 #include "tests/unit/test_support.h"
-#include "ui/monitors.h"
+#include "ui/stage.h"
 
 namespace sagelight {
 namespace {
@@ -394,17 +396,43 @@ TEST(FileErrors, EachSystemErrorHasTheNearestRunTimeError) {
   }
 }
 
-TEST(Monitors, TheScreenIsThePrimaryElseTheOneAtTheOriginElseTheFirst) {
+TEST(Stage, FormOnThePrimaryCurtainsOnTheRestAndTheFormStaysWhileItsMonitorDoes) {
   using ui::Monitor;
-  const Monitor left{0, 0, 1024, 768, false};
-  const Monitor right{1024, 0, 1280, 1024, false};
-  const Monitor right_primary{1024, 0, 1280, 1024, true};
-  const Monitor off{0, 0, 0, 0, true};
-  EXPECT_EQ(ui::PrimaryMonitor({left, right_primary}), 1U);
-  EXPECT_EQ(ui::PrimaryMonitor({right, left}), 1U);  // none marked: the one at the origin
-  EXPECT_EQ(ui::PrimaryMonitor({right, Monitor{2304, 0, 800, 600, false}}), 0U);
-  EXPECT_EQ(ui::PrimaryMonitor({off, right}), 1U);  // marked, but showing nothing
-  EXPECT_EQ(ui::PrimaryMonitor({}), std::nullopt);
+  const Monitor a{0, 0, 1024, 768, false};      // at the origin
+  const Monitor b{1024, 0, 1280, 1024, false};  // right of it
+  const Monitor c{-800, 200, 800, 600, false};  // left of the origin
+  const Monitor off{0, 0, 0, 0, true};          // marked, but showing nothing
+  const auto marked = [](Monitor monitor) {
+    monitor.primary = true;
+    return monitor;
+  };
+  struct Case {
+    std::vector<Monitor> monitors;
+    std::optional<std::size_t> showing;
+    std::optional<std::size_t> screen;
+    std::vector<std::size_t> curtains;
+  };
+  const Case cases[] = {
+      {{}, std::nullopt, std::nullopt, {}},
+      {{b}, std::nullopt, 0, {}},  // one, wherever it is
+      {{marked(a)}, std::nullopt, 0, {}},
+      {{b, a}, std::nullopt, 1, {0}},          // none marked: the one at the origin
+      {{a, marked(b)}, std::nullopt, 1, {0}},  // the marked one, second
+      {{marked(a), b}, std::nullopt, 0, {1}},  // the marked one, first
+      {{b, c, Monitor{0, 768, 1024, 768, false}}, std::nullopt, 1, {0, 2}},  // none at the origin
+      {{b, Monitor{-800, 0, 800, 600, false}, c}, std::nullopt, 1, {0, 2}},  // leftmost, topmost
+      {{a, b, marked(c)}, std::nullopt, 2, {0, 1}},
+      {{b, marked(c), a}, std::nullopt, 1, {0, 2}},
+      {{off, b, c}, std::nullopt, 2, {1}},
+      {{marked(a), b, c}, 2, 2, {0, 1}},  // a monitor came: the form stays
+      {{b, c}, 5, 1, {0}},                // its monitor went: to the primary
+      {{b, off}, 1, 0, {}},               // its monitor went dark: likewise
+  };
+  for (const Case& test : cases) {
+    const ui::StagePlan plan = ui::PlanStage(test.monitors, test.showing);
+    EXPECT_EQ(plan.screen, test.screen) << &test - cases;
+    EXPECT_EQ(plan.curtains, test.curtains) << &test - cases;
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@ other builds, and what only a compositor brings.
 Usage: wayland_e2e.py CASE PATH/TO/sagelight.
 """
 
+import functools
 import json
 import os
 import shutil
@@ -317,8 +318,51 @@ def typed_controls(session):
     saver.ends("a Cyrillic letter from wtype")
 
 
+# Layouts as sway makes them, each with the output that must show the form
+# and the form's place there, in the layout's units: the primary is the
+# output at the layout's origin, and the form covers its logical size.
+LAYOUTS = {
+    "rotated": ([("output", SCREEN, "transform", "90")], SCREEN,
+                (0, 0, SCREEN_HEIGHT, SCREEN_WIDTH)),
+    "scale_2": ([("output", SCREEN, "scale", "2")], SCREEN,
+                (0, 0, SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)),
+    # The origin on the second output, where sway does not first show a
+    # new surface.
+    "origin_second": ([("output", SCREEN, "position", str(OTHER_WIDTH), "0"),
+                       ("output", OTHER, "position", "0", "0")], OTHER,
+                      (0, 0, OTHER_WIDTH, OTHER_HEIGHT)),
+}
+
+
+def layout(session, name):
+    """The form shows full-screen on the primary output with curtains on
+    the others; a pointer resting on it at the start ends nothing, an output
+    created while the saver runs goes dark at once, and then the user's own
+    move of a few pixels ends the saver."""
+    commands, output, rect = LAYOUTS[name]
+    server = session.server
+    for command in commands:
+        server.swaymsg(*command)
+    rest = (rect[0] + 100, rect[1] + 100)
+    server.move(*rest)
+    saver = session.start("/s")
+    wait_for(lambda: any(w[:2] == (output, rect) for w in server.saver_windows()), 20,
+             f"the form shows full-screen on {output} at {rect}", saver)
+    surfaces = server.saver_windows()
+    check(sorted(w[0] for w in surfaces) == [SCREEN, OTHER],
+          f"the form and one curtain do not cover the two outputs: {surfaces}")
+    saver.still_running("showing under the resting pointer")
+    server.swaymsg("create_output")
+    wait_for(lambda: len({w[0] for w in server.saver_windows()}) == 3, 10,
+             "the created output goes dark", saver)
+    saver.still_running("an output created under the running saver")
+    server.move(rest[0] + 5, rest[1])
+    saver.ends("a move of five pixels")
+
+
 CASES = dict(cases.CASES, backend=backend, other_output=other_output,
-             lost_compositor=lost_compositor, box_click=box_click, typed_controls=typed_controls)
+             lost_compositor=lost_compositor, box_click=box_click, typed_controls=typed_controls,
+             **{f"layout_{name}": functools.partial(layout, name=name) for name in LAYOUTS})
 
 if __name__ == "__main__":
     sys.exit(e2e.main(CASES, lambda: WaylandSession(os.path.abspath(sys.argv[2])),
