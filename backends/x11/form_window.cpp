@@ -163,7 +163,16 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
     AdoptHost(stage);
   } else {
     CreateTopLevel(stage, pointer_shape);
+    // The screen goes black first: the form and the curtains are up before
+    // anything that can keep the program waiting (fontconfig reading its
+    // configuration and caches for the labels' faces, the input method's
+    // locale tables). Children mapped later show inside the mapped form.
+    for (const Window curtain : curtains_) {
+      XMapRaised(display, curtain);
+    }
+    XMapRaised(display, window_);
   }
+  XFlush(display);
 
   for (ui::ElementId id = 0; id < design.elements.size(); ++id) {
     const ui::ElementDesign& element = design.elements[id];
@@ -201,10 +210,6 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
       input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
                                  XNClientWindow, window_, XNFocusWindow, window_, nullptr);
     }
-    for (const Window curtain : curtains_) {
-      XMapRaised(display, curtain);
-    }
-    XMapRaised(display, window_);
   }
   XFlush(display);
 }
