@@ -98,12 +98,11 @@ namespace {
 const sd_bus_vtable kScreenSaverVtable[] = {
     SD_BUS_VTABLE_START(0),
     SD_BUS_METHOD("Inhibit", "ss", "u", nullptr, SD_BUS_VTABLE_UNPRIVILEGED),
-    SD_BUS_METHOD("UnInhibit", "u", "", nullptr, SD_BUS_VTABLE_UNPRIVILEGED),
-    SD_BUS_VTABLE_END};
+    SD_BUS_METHOD("UnInhibit", "u", "", nullptr, SD_BUS_VTABLE_UNPRIVILEGED), SD_BUS_VTABLE_END};
 }  // namespace
 
-std::unique_ptr<ScreenSaverInhibitors> ScreenSaverInhibitors::Serve(
-    Bus& bus, std::function<void()> changed) {
+std::unique_ptr<ScreenSaverInhibitors> ScreenSaverInhibitors::Serve(Bus& bus,
+                                                                    std::function<void()> changed) {
   std::unique_ptr<ScreenSaverInhibitors> self(new ScreenSaverInhibitors(bus, std::move(changed)));
   // The table names no handlers, so that it can stay constant; each path
   // gets a copy with them filled in.

@@ -58,7 +58,9 @@ std::string AutostartEntry() {
          "Type=Application\n"
          "Name=Sagelight idle watcher\n"
          "Comment=Starts the Sagelight screen saver when the session is idle\n"
-         "Exec=" + Self() + "\n"
+         "Exec=" +
+         Self() +
+         "\n"
          "NoDisplay=true\n"
          "X-GNOME-HiddenUnderSystemd=true\n"
          "X-systemd-skip=true\n"
@@ -71,7 +73,9 @@ std::string OwnUnit() {
          "PartOf=graphical-session.target\n"
          "After=graphical-session.target\n\n"
          "[Service]\n"
-         "ExecStart=" + Self() + "\n"
+         "ExecStart=" +
+         Self() +
+         "\n"
          "Restart=on-failure\n\n"
          "[Install]\n"
          "WantedBy=graphical-session.target\n";

@@ -14,7 +14,7 @@ int Loop::Run() {
     std::optional<Clock::time_point> deadline;
     for (auto& [fd, source] : sources_) {
       std::optional<Clock::time_point> own;
-      const short events = source.prepare ? source.prepare(own) : POLLIN;
+      const short events = source.prepare ? source.prepare(own) : short{POLLIN};
       if (own && (!deadline || *own < *deadline)) {
         deadline = own;
       }

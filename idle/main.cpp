@@ -22,8 +22,6 @@
 #include "wayland_source.h"
 #include "x11_session.h"
 
-extern char** environ;
-
 namespace sagelight_idle {
 namespace {
 
@@ -208,8 +206,7 @@ class Watcher : public IdleListener {
   // The last inhibitor went, or a full-screen window changed: the countdown
   // starts again from now rather than firing at once.
   void HoldersChanged() {
-    if (state_ == State::kWaiting ||
-        (state_ == State::kHeld && HeldBy().empty())) {
+    if (state_ == State::kWaiting || (state_ == State::kHeld && HeldBy().empty())) {
       Wait(true);
     }
   }
@@ -222,8 +219,10 @@ class Watcher : public IdleListener {
     const int failed = posix_spawnp(&pid, path.c_str(), nullptr, nullptr, argv, environ);
     returned_ = false;
     if (failed != 0) {
-      std::fprintf(stderr, "sagelight-idle: cannot start %s: %s; trying again after the next "
-                   "idle period\n", path.c_str(), std::strerror(failed));
+      std::fprintf(stderr,
+                   "sagelight-idle: cannot start %s: %s; trying again after the next "
+                   "idle period\n",
+                   path.c_str(), std::strerror(failed));
       state_ = State::kAwaitingReturn;
       return;
     }
@@ -303,8 +302,10 @@ class Watcher : public IdleListener {
         return;
       }
       settings_ = Combine(file.values, command_line_);
-      std::fprintf(stderr, "sagelight-idle: read the settings again: the saver starts after %s "
-                   "idle\n", FormatDuration(settings_.after).c_str());
+      std::fprintf(stderr,
+                   "sagelight-idle: read the settings again: the saver starts after %s "
+                   "idle\n",
+                   FormatDuration(settings_.after).c_str());
       if (state_ == State::kWaiting || state_ == State::kHeld) {
         Wait(false);
       }

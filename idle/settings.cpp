@@ -70,9 +70,9 @@ std::optional<Milliseconds> ParseDuration(std::string_view text) {
     } else if (unit == "s" || (unit.empty() && text.empty() && total == 0)) {
       scale = 1000;
     } else if (unit == "m" || unit == "min") {
-      scale = 60 * 1000;
+      scale = 60'000LL;
     } else if (unit == "h") {
-      scale = 60 * 60 * 1000;
+      scale = 3'600'000LL;
     } else {
       return std::nullopt;
     }
@@ -138,8 +138,8 @@ ConfigResult ParseConfig(std::string_view text, const std::string& file_name) {
     if (key == "after") {
       result.values.after = ParseDuration(value);
       if (!result.values.after) {
-        result.error = where + "after: \"" + std::string(value) + "\" is not " +
-                       std::string(kDurationHint);
+        result.error =
+            where + "after: \"" + std::string(value) + "\" is not " + std::string(kDurationHint);
         return result;
       }
     } else if (key == "no-fullscreen-check") {
@@ -150,7 +150,8 @@ ConfigResult ParseConfig(std::string_view text, const std::string& file_name) {
         return result;
       }
     } else {
-      result.error = where + "unknown key \"" + key + "\" (known: after, no-fullscreen-check)";
+      result.error = where;
+      result.error += "unknown key \"" + key + "\" (known: after, no-fullscreen-check)";
       return result;
     }
   }

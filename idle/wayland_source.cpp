@@ -132,31 +132,30 @@ std::unique_ptr<WaylandSession> WaylandSession::Connect(Loop& loop, void (*lost)
   Impl* raw = impl.get();
   // The usual reading dance, so that events queued while dispatching are
   // never left waiting behind a poll.
-  loop.Add(wl_display_get_fd(display),
-           {[raw](std::optional<Loop::Clock::time_point>&) -> short {
-              while (wl_display_prepare_read(raw->display) != 0) {
-                if (wl_display_dispatch_pending(raw->display) < 0) {
-                  raw->lost();
-                }
-              }
-              wl_display_flush(raw->display);
-              return POLLIN;
-            },
-            [raw](short revents) {
-              if ((revents & POLLIN) != 0) {
-                if (wl_display_read_events(raw->display) < 0) {
-                  raw->lost();
-                }
-              } else {
-                wl_display_cancel_read(raw->display);
-                if ((revents & (POLLHUP | POLLERR)) != 0) {
-                  raw->lost();
-                }
-              }
-              if (wl_display_dispatch_pending(raw->display) < 0) {
-                raw->lost();
-              }
-            }});
+  loop.Add(wl_display_get_fd(display), {[raw](std::optional<Loop::Clock::time_point>&) -> short {
+                                          while (wl_display_prepare_read(raw->display) != 0) {
+                                            if (wl_display_dispatch_pending(raw->display) < 0) {
+                                              raw->lost();
+                                            }
+                                          }
+                                          wl_display_flush(raw->display);
+                                          return POLLIN;
+                                        },
+                                        [raw](short revents) {
+                                          if ((revents & POLLIN) != 0) {
+                                            if (wl_display_read_events(raw->display) < 0) {
+                                              raw->lost();
+                                            }
+                                          } else {
+                                            wl_display_cancel_read(raw->display);
+                                            if ((revents & (POLLHUP | POLLERR)) != 0) {
+                                              raw->lost();
+                                            }
+                                          }
+                                          if (wl_display_dispatch_pending(raw->display) < 0) {
+                                            raw->lost();
+                                          }
+                                        }});
   return std::unique_ptr<WaylandSession>(new WaylandSession(std::move(impl)));
 }
 

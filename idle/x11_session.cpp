@@ -59,9 +59,8 @@ struct X11Session::Impl {
       if (source_events) {
         source_events(event);
       }
-      if (full_screen_changed &&
-          (event.type == PropertyNotify || event.type == UnmapNotify ||
-           event.type == DestroyNotify || event.type == MapNotify)) {
+      if (full_screen_changed && (event.type == PropertyNotify || event.type == UnmapNotify ||
+                                  event.type == DestroyNotify || event.type == MapNotify)) {
         full_screen_changed();
       }
     }
@@ -169,9 +168,8 @@ class SyncSource : public IdleSource {
     // No delta: the alarm goes inactive once it fired, until set again.
     attributes.delta = FromLong(0);
     attributes.events = True;
-    const unsigned long mask =
-        XSyncCACounter | XSyncCAValueType | XSyncCAValue | XSyncCATestType | XSyncCADelta |
-        XSyncCAEvents;
+    const unsigned long mask = XSyncCACounter | XSyncCAValueType | XSyncCAValue | XSyncCATestType |
+                               XSyncCADelta | XSyncCAEvents;
     if (alarm == None) {
       alarm = XSyncCreateAlarm(x_.display, mask, &attributes);
     } else {
@@ -302,8 +300,7 @@ std::unique_ptr<X11Session> X11Session::Open(Loop& loop, void (*lost)()) {
                 on_lost();
               }
               raw->Dispatch();
-              if (raw->xss_deadline && Loop::Clock::now() >= *raw->xss_deadline &&
-                  raw->xss_timer) {
+              if (raw->xss_deadline && Loop::Clock::now() >= *raw->xss_deadline && raw->xss_timer) {
                 raw->xss_deadline.reset();
                 raw->xss_timer();
               }

@@ -1,16 +1,16 @@
 // The idle time and the settings file: what a person may write, and that a
 // mistake names the key and the file and changes nothing.
-#include <gtest/gtest.h>
-
 #include "settings.h"
+
+#include <gtest/gtest.h>
 
 namespace sagelight_idle {
 namespace {
 
 struct Case {
-  const char* conf;         // the file's text
-  const char* args;         // the command line, words split at spaces
-  long long after_ms;       // the idle time that results, or -1 for an error
+  const char* conf;    // the file's text
+  const char* args;    // the command line, words split at spaces
+  long long after_ms;  // the idle time that results, or -1 for an error
   bool fullscreen_check;
   const char* error_holds;  // a part of the error message
 };
