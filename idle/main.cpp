@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -119,7 +120,11 @@ class Watcher : public IdleListener {
 
     // A Wayland session never takes the X11 path: its X server sees only
     // the input that goes to X programs.
-    wayland_ = WaylandSession::Connect(loop_, DisplayLost);
+    // Only a named compositor: libwayland would otherwise try "wayland-0".
+    const char* wayland_display = std::getenv("WAYLAND_DISPLAY");
+    if (wayland_display != nullptr && wayland_display[0] != '\0') {
+      wayland_ = WaylandSession::Connect(loop_, DisplayLost);
+    }
     if (wayland_) {
       source_ = wayland_->MakeIdleSource(*this);
     }

@@ -36,7 +36,9 @@ dbus-daemon --session --nofork --print-address >"$work/bus" &
 pids+=($!)
 while [[ ! -s "$work/bus" ]]; do sleep 0.05; done
 export DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$work/bus")"
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$work/run"
+unset WAYLAND_DISPLAY
 
 "$idle" --after 24h 2>"$work/idle.log" &
 idle_pid=$!
