@@ -95,8 +95,15 @@ def scratch_root(root, packages):
     for folder in ("info", "updates", "triggers"):
         os.makedirs(os.path.join(admin, folder))
     records = []
+    arch = run(["dpkg", "--print-architecture"]).stdout.strip()
     for name in packages:
-        found = run(["dpkg-query", "--status", name])
+        # With a foreign architecture added (wine32), a library has one
+        # record per architecture and the bare name is ambiguous.
+        found = run(["dpkg-query", "--status", f"{name}:{arch}"])
+        if found.returncode != 0:
+            found = run(["dpkg-query", "--status", name])
+        else:
+            name = f"{name}:{arch}"
         if found.returncode == 0:
             records.append(found.stdout.strip() + "\n")
             key = run(["dpkg-query", "--show", "--showformat=${binary:Package}", name]).stdout
