@@ -33,13 +33,15 @@ AFTER = 3.0
 LATE = 15.0
 PYTHON = None  # one that has python3-dbus, for the holders  # how late a start may be on a loaded two-core machine
 
-# An application holding an Inhibit: it stays on the bus until its stdin
-# closes, and says "release" on stdin to UnInhibit first.
+# An application holding an Inhibit: it asks as soon as someone owns the
+# name, stays on the bus until its stdin closes, and says "release" on stdin
+# to UnInhibit first.
 HOLDER = """
-import sys, dbus
+import sys, time, dbus
 bus = dbus.SessionBus()
-path = sys.argv[1]
-saver = dbus.Interface(bus.get_object("org.freedesktop.ScreenSaver", path),
+while not bus.name_has_owner("org.freedesktop.ScreenSaver"):
+    time.sleep(0.02)
+saver = dbus.Interface(bus.get_object("org.freedesktop.ScreenSaver", sys.argv[1]),
                        "org.freedesktop.ScreenSaver")
 cookie = saver.Inhibit("film", "playing")
 print(cookie, flush=True)
@@ -85,13 +87,17 @@ class Session:
             wait_for(lambda: ready in watcher.stderr(), 20, f"sagelight-idle says {ready!r}")
         return watcher
 
-    def hold(self, path="/org/freedesktop/ScreenSaver"):
+    def holder(self, path="/org/freedesktop/ScreenSaver"):
+        """An application that holds an Inhibit once the name is served."""
         holder = subprocess.Popen(  # pylint: disable=consider-using-with
             [PYTHON, "-c", HOLDER, path], env=self.environment(), text=True,
             stdin=subprocess.PIPE, stdout=subprocess.PIPE)
         self.holders.append(holder)
-        check(holder.stdout.readline().strip().isdigit(), "Inhibit gave no cookie")
         return holder
+
+    @staticmethod
+    def holds(holder):
+        check(holder.stdout.readline().strip().isdigit(), "Inhibit gave no cookie")
 
     def close(self):
         for process in [w.process for w in self.watchers] + self.holders + [self.bus]:
@@ -163,8 +169,11 @@ class X11(Session):
     def held(self, watcher, by, since):
         """Idle past the time, the watcher says who holds it back, and the
         screen stays uncovered."""
-        wait_for(lambda: f"held back by {by}" in watcher.stderr(), AFTER + LATE,
-                 f"sagelight-idle is held back by {by}")
+        try:
+            wait_for(lambda: f"held back by {by}" in watcher.stderr(), AFTER + LATE,
+                     f"sagelight-idle is held back by {by}")
+        except e2e.Failure as failure:
+            raise e2e.Failure(f"{failure} (it said: {watcher.stderr()!r})") from None
         check(self.server.screenshot().shows_root(), f"the saver covers the screen despite {by}")
         check(time.monotonic() >= since[0] + AFTER, "held back before the idle time")
 
@@ -180,6 +189,7 @@ def x11_idle(session):
     screen saver is off meanwhile and restored after; a second watcher and a
     bad setting start nothing."""
     session.server.run("xset", "s", "120")
+    session.key()
     watcher = session.start("--after", "3s")
     first = session.key()
     time.sleep(AFTER / 2)
@@ -213,32 +223,33 @@ def x11_idle(session):
 def x11_holders(session):
     """An Inhibit, on either path, holds the saver back; its UnInhibit, or
     the holder leaving the bus, lets the idle time start again. A
-    full-screen window holds it back until it leaves full screen."""
-    watcher = session.start("--after", "3s")
-    holder = session.hold()
+    full-screen window holds it back until it leaves full screen. Each
+    holder is in place before the idle time can be up."""
+    holder = session.holder()
     since = session.key()
+    watcher = session.start("--after", "3s")
+    session.holds(holder)
     session.held(watcher, "an application: film (playing)", since)
-    released = time.monotonic(), None
+    released = time.monotonic()
     holder.stdin.write("release\n")
     holder.stdin.flush()
     check(holder.stdout.readline().strip() == "released", "UnInhibit failed")
-    session.starts(watcher, (released[0], time.monotonic()), 1, "UnInhibit")
-    session.ends_saver()
+    session.starts(watcher, (released, time.monotonic()), 1, "UnInhibit")
 
-    holder = session.hold("/ScreenSaver")
-    since = session.key()
+    holder = session.holder("/ScreenSaver")
+    session.holds(holder)
+    session.ends_saver()
     wait_for(lambda: watcher.stderr().count("held back by") == 2, AFTER + LATE,
              "held back by a holder on /ScreenSaver")
     left = time.monotonic()
     holder.stdin.close()
     holder.wait()
     session.starts(watcher, (left, time.monotonic()), 2, "the holder leaving the bus")
-    session.ends_saver()
 
     xprop = ["xprop", "-id", str(session.window())]
     session.server.run(*xprop, "-f", "_NET_WM_STATE", "32a", "-set", "_NET_WM_STATE",
                        "_NET_WM_STATE_FULLSCREEN")
-    since = session.key()
+    since = session.ends_saver()
     session.held(watcher, "a full-screen window", since)
     unset = time.monotonic()
     session.server.run(*xprop, "-remove", "_NET_WM_STATE")
