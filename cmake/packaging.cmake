@@ -61,15 +61,17 @@ endif()")
          "sagelight /s covers the screen in black and every 20 seconds shows a\n"
          "small framed panel with a saying, somewhere new, in one of seven\n"
          "colours. A key, a nudge of the mouse or a click on the saying ends it.\n"
-         "Start it from an idle watcher such as xautolock or xss-lock.")
+         "sagelight-idle starts it when the session is idle; sagelight-idle\n"
+         "--enable switches that on for a user.")
   # The libraries come from dpkg-shlibdeps (which CPack runs on what `file`
   # calls an executable: both packages, dpkg-dev and file, are needed to
   # build the package); the fonts are the metric twins of the faces the
   # panel's layout was drawn for.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
-  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xautolock | xss-lock")
-  set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+    set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+  # Files under /etc are the administrator's: dpkg keeps their changes.
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/conffiles)
   include(CPack)
 endif()
 

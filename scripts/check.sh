@@ -21,6 +21,7 @@ packages=(
   openbox icewm xfwm4 xfconf dbus dbus-x11
   libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev sway wtype
   mingw-w64 wine wine64 wixl man-db file inotify-tools libnss-wrapper
+  libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols python3-dbus
 )
 source scripts/install-missing.sh
 install_missing "${packages[@]}"

@@ -11,7 +11,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev
-          fonts-liberation mingw-w64 wixl file)
+          fonts-liberation mingw-w64 wixl file
+          libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev libxrandr-dev
+          libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols)
 source scripts/install-missing.sh
 install_missing --no-recommends "${packages[@]}"
 

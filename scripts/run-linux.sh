@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
-          libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev fonts-liberation)
+          libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev fonts-liberation
+          libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols)
 if [[ -z "${DISPLAY:-}" ]]; then
   packages+=(xvfb x11-apps netpbm)
 fi

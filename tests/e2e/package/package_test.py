@@ -153,10 +153,14 @@ def case_deb():
 
         listing = run(["dpkg-deb", "--contents", deb]).stdout.splitlines()
         files = sorted(line.split()[-1] for line in listing if line.startswith("-"))
-        expected = ["./usr/bin/sagelight", "./usr/share/doc/sagelight/README.md",
+        expected = ["./etc/xdg/autostart/sagelight-idle.desktop", "./usr/bin/sagelight",
+                    "./usr/bin/sagelight-idle", "./usr/lib/systemd/user/sagelight-idle.service",
+                    "./usr/share/doc/sagelight/README.md",
+                    "./usr/share/man/man1/sagelight-idle.1.gz",
                     "./usr/share/man/man6/sagelight.6.gz"]
-        check(files == expected, "it holds the program, its manual page and the README, "
-              "nothing else (%s)" % ", ".join(files))
+        check(files == expected, "it holds the programs, their manual pages, the idle "
+              "watcher's unit and autostart entry and the README, nothing else (%s)"
+              % ", ".join(files))
 
         root = os.path.join(scratch, "root")
         scratch_root(root, names)
@@ -190,12 +194,14 @@ def case_deb():
 
         removed = run(dpkg + ["--remove", "sagelight"])
         left = files_outside_database(root)
-        check(removed.returncode == 0 and left == [],
-              "removing it leaves no file behind (%s)" % (", ".join(left) or removed.stderr))
+        check(removed.returncode == 0 and left == ["etc/xdg/autostart/sagelight-idle.desktop"],
+              "removing it leaves no file behind but its configuration (%s)"
+              % (", ".join(left) or removed.stderr))
         purged = run(dpkg + ["--purge", "sagelight"])
         known = run(["dpkg-query", "--root=" + root, "--show", "sagelight"])
-        check(purged.returncode == 0 and known.returncode != 0,
-              "purging it leaves dpkg no record of it")
+        left = files_outside_database(root)
+        check(purged.returncode == 0 and known.returncode != 0 and left == [],
+              "purging it leaves dpkg no record of it and no file (%s)" % ", ".join(left))
 
 
 # Wine's own installers for .NET and the HTML engine never run, nor does its
