@@ -55,6 +55,8 @@ struct Font {
   bool italic = false;
   bool underline = false;
   bool strikeout = false;
+  // The character set a Windows font is asked for (LOGFONT's lfCharSet);
+  // elsewhere a face is found by its name alone and this is not read.
   int charset = 0;
 };
 

@@ -38,8 +38,4 @@ class InstanceLock {
 // could then tell whether another saver runs.
 bool AnotherInstanceRuns(InstanceLock& lock);
 
-// The command line's argument text, without the program's name: the
-// arguments joined by single spaces.
-std::string ArgumentText(int argc, char** argv);
-
 }  // namespace sagelight::posix

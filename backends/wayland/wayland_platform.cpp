@@ -1,6 +1,10 @@
 #include "backends/wayland/wayland_platform.h"
 
+#include <poll.h>
+#include <wayland-client.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "backends/posix/argument_text.h"
 #include "backends/posix/clock.h"
+#include "backends/posix/event_loop.h"
 #include "backends/posix/instance_lock.h"
 #include "backends/wayland/connection.h"
 #include "backends/wayland/form_surface.h"
@@ -24,7 +30,7 @@ namespace {
 // doubles its pixels has twice as many to the inch.
 constexpr double kTwipsPerPixel = 15.0;
 
-class WaylandPlatform final : public ui::Platform {
+class WaylandPlatform final : public ui::Platform, private posix::EventSource {
  public:
   WaylandPlatform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
   WaylandPlatform(const WaylandPlatform&) = delete;
@@ -91,13 +97,13 @@ class WaylandPlatform final : public ui::Platform {
       return;
     }
     ui::EventPath& path = *Path();
-    while (form_) {
-      connection_->DispatchPending();
-      path.RunDueTimers();
-      Present();
-      const int timeout_ms = path.WaitTimeout();
-      connection_->Wait(timeout_ms);
-    }
+    posix::RunEventLoop(
+        *this,
+        [&path] {
+          path.RunDueTimers();
+          return path.WaitTimeout();
+        },
+        [this] { return form_ != nullptr; });
   }
 
  protected:
@@ -108,19 +114,46 @@ class WaylandPlatform final : public ui::Platform {
     // drops their input.
     RunMessageBox(connection, Fonts(), connection.Primary(), prompt, icon, title,
                   form_ ? &form_->toplevel() : nullptr, [this] {
-                    Present();
-                    connection_->Wait(-1);
+                    posix::Wait(*this, -1);
+                    Dispatch();
                   });
-    if (form_) {
-      // Input the form received while the box was open, the box's closing
-      // key or click among it, is dropped before the box counts as closed.
-      connection.Roundtrip();
-    }
   }
+
+  void DeliverQueuedInput() override { connection_->Roundtrip(); }
 
   void EndProcess(int exit_status) override { std::_Exit(exit_status); }
 
  private:
+  // posix::EventSource
+  void Dispatch() override { connection_->DispatchPending(); }
+  bool PrepareWait(short& events) override {
+    Present();
+    wl_display* display = connection_->display();
+    if (wl_display_prepare_read(display) != 0) {
+      return false;  // events came in that are not dispatched yet
+    }
+    // Send what is queued; a full socket is written as it drains.
+    if (wl_display_flush(display) < 0) {
+      if (errno != EAGAIN) {
+        wl_display_cancel_read(display);
+        Lost();
+      }
+      events |= POLLOUT;
+    }
+    return true;
+  }
+  void FinishWait(bool readable) override {
+    if (!readable) {
+      wl_display_cancel_read(connection_->display());
+    } else if (wl_display_read_events(connection_->display()) < 0) {
+      Lost();
+    }
+  }
+  [[nodiscard]] int Descriptor() const override {
+    return wl_display_get_fd(connection_->display());
+  }
+  [[noreturn]] void Lost() override { Connection::Lost(); }
+
   static double TwipsPerPixel(const Output& output) { return kTwipsPerPixel / output.scale; }
 
   void Present() {

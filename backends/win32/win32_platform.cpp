@@ -161,9 +161,6 @@ class Win32Platform final : public ui::Platform {
     // still dispatches to the form (painting, the pointer) reaches the event
     // path, which drops input while the box is open.
     const int pressed = MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | IconStyle(icon));
-    if (owner != nullptr) {
-      DropQueuedInput();
-    }
     if (pressed == 0) {
       rt::Raise(rt::kErrOutOfMemory);
     }
@@ -171,11 +168,7 @@ class Win32Platform final : public ui::Platform {
 
   void EndProcess(int exit_status) override { ExitProcess(static_cast<UINT>(exit_status)); }
 
- private:
-  // Input the form received while the box was open, whatever the closing
-  // key or click left behind among it, is dispatched before the box counts
-  // as closed: the event path drops it.
-  static void DropQueuedInput() {
+  void DeliverQueuedInput() override {
     MSG message;
     while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE) != FALSE ||
            PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE) != FALSE) {
@@ -184,6 +177,7 @@ class Win32Platform final : public ui::Platform {
     }
   }
 
+ private:
   HINSTANCE instance_;
   std::string command_line_;
   HCURSOR cursor_;

@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "backends/posix/clock.h"
-#include "backends/text/text_layout.h"
 #include "backends/x11/fonts.h"
 #include "runtime/code_page.h"
+#include "ui/text_layout.h"
 
 namespace sagelight::x11 {
 namespace {
@@ -221,7 +221,7 @@ void FormWindow::LayOut(ui::ElementId id) {
   Element& element = elements_[id];
   Display* display = connection_.display();
   XftFont* font = element.font;
-  element.lines = posix::BreakLines(
+  element.lines = ui::BreakLines(
       rt::FromWindows1252(Caption(id)), path_->PixelsX(Width(id)),
       [display, font](std::u32string_view run) { return Measure(display, font, run); });
 }

@@ -1,17 +1,17 @@
 #include "backends/x11/x11_platform.h"
 
 #include <X11/Xlib.h>
-#include <poll.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "backends/posix/argument_text.h"
 #include "backends/posix/clock.h"
+#include "backends/posix/event_loop.h"
 #include "backends/posix/instance_lock.h"
 #include "backends/x11/connection.h"
 #include "backends/x11/form_window.h"
@@ -24,7 +24,7 @@
 namespace sagelight::x11 {
 namespace {
 
-class X11Platform final : public ui::Platform {
+class X11Platform final : public ui::Platform, private posix::EventSource {
  public:
   X11Platform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
   X11Platform(const X11Platform&) = delete;
@@ -84,24 +84,14 @@ class X11Platform final : public ui::Platform {
     if (!form_) {
       return;
     }
-    Display* display = connection_->display();
     ui::EventPath& path = *Path();
-    while (form_) {
-      HandlePending();
-      form_->HoldKeyboard();
-      path.RunDueTimers();
-      // A tick draws what it changed itself; the loop sleeps until the next
-      // tick or a real event.
-      if (XPending(display) > 0) {
-        continue;
-      }
-      const int timeout_ms = path.WaitTimeout();
-      pollfd readable{ConnectionNumber(display), POLLIN, 0};
-      if (poll(&readable, 1, timeout_ms) < 0 && errno != EINTR) {
-        std::fputs("Sagelight: cannot wait for the X server\n", stderr);
-        std::_Exit(2);
-      }
-    }
+    posix::RunEventLoop(
+        *this,
+        [&path] {
+          path.RunDueTimers();
+          return path.WaitTimeout();
+        },
+        [this] { return form_ != nullptr; });
   }
 
  protected:
@@ -127,16 +117,31 @@ class X11Platform final : public ui::Platform {
     if (form_) {
       form_->KeepAbove(None);
       form_->TakeFocus();
-      // Input the form received while the box was open, the box's closing
-      // key or click among it, is dropped before the box counts as closed.
-      XSync(connection.display(), False);
-      HandlePending();
     }
+  }
+
+  void DeliverQueuedInput() override {
+    XSync(connection_->display(), False);
+    HandlePending();
   }
 
   void EndProcess(int exit_status) override { std::_Exit(exit_status); }
 
  private:
+  // posix::EventSource
+  void Dispatch() override {
+    HandlePending();
+    if (form_) {
+      form_->HoldKeyboard();
+    }
+  }
+  // Xlib reads what the server sent as it flushes: a sleep waits only when
+  // nothing has come.
+  bool PrepareWait(short& /*events*/) override { return XPending(connection_->display()) == 0; }
+  void FinishWait(bool /*readable*/) override {}
+  [[nodiscard]] int Descriptor() const override { return ConnectionNumber(connection_->display()); }
+  [[noreturn]] void Lost() override { ui::EndLostConnection("X server"); }
+
   void Dispatch(XEvent& event) {
     if (XFilterEvent(&event, None) != False) {
       return;  // the input method took it

@@ -1,13 +1,15 @@
-#include "backends/text/text_layout.h"
+#include "ui/text_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "runtime/code_page.h"
+#include "ui/message_box_layout.h"
 
-namespace sagelight::posix {
+namespace sagelight::ui {
 namespace {
 
 using Lines = std::vector<std::u32string>;
@@ -71,5 +73,109 @@ TEST(BreakLinesTest, WordsWiderThanTheLabelBreakInside) {
   EXPECT_EQ(BreakLines(U"abc", 5, Monospaced), (Lines{U"a", U"b", U"c"}));
 }
 
+// The box at 10 px a character and 16 px a line: its size in the display's
+// pixels, and how many lines of the prompt it shows. Whatever the text, the
+// box stays on the screen with every line and the button inside it.
+TEST(MessageBoxLayoutTest, FitsItsTextOnTheScreen) {
+  struct Case {
+    const char* what;
+    std::string prompt;
+    MessageIcon icon;
+    double scale;
+    int screen_width, screen_height;
+    std::size_t lines;
+    int width, height;
+  };
+  const std::string tall = [] {
+    std::string text;
+    for (int i = 0; i < 100; ++i) {
+      text += "line\r\n";
+    }
+    return text;
+  }();
+  const Case cases[] = {
+      {"short: the narrowest box", "Hello", MessageIcon::kInformation, 1, 1024, 768, 1, 160, 91},
+      {"a long word wraps inside", std::string(100, 'x'), MessageIcon::kCritical, 1, 1024, 768, 2,
+       56 + 640 + 12, 32 + 59},
+      {"wider than the screen", "Run-time error '53': File not found", MessageIcon::kCritical, 1,
+       150, 400, 5, 150, 80 + 59},
+      {"a tall text keeps to the screen", tall, MessageIcon::kNone, 1, 1024, 200, 8, 160,
+       8 * 16 + 59},
+      {"twice the pixels at 192 dpi", "Hello", MessageIcon::kInformation, 2, 2048, 1536, 1, 320,
+       182},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const MessageBoxLayout box = LayOutMessageBox(c.prompt, c.icon,
+                                                  {.scale = c.scale,
+                                                   .screen_width = c.screen_width,
+                                                   .screen_height = c.screen_height,
+                                                   .line_height = 16,
+                                                   .measure = Monospaced});
+    EXPECT_EQ(box.lines.size(), c.lines);
+    EXPECT_EQ(box.width, c.width);
+    EXPECT_EQ(box.height, c.height);
+    for (const std::u32string& line : box.lines) {
+      EXPECT_LE(box.text_left + Monospaced(line), box.width);
+    }
+    EXPECT_EQ(box.button.left, (box.width - box.button.width) / 2);
+    EXPECT_LE(box.button.top + box.button.height, box.height);
+    EXPECT_GE(box.button.top, box.text_top + static_cast<int>(box.lines.size()) * 16);
+  }
+}
+
+TEST(MessageBoxLayoutTest, OnlyTheInformationAndCriticalIconsAreDrawn) {
+  const BoxSetting setting{
+      .screen_width = 1024, .screen_height = 768, .line_height = 16, .measure = Monospaced};
+  EXPECT_EQ(LayOutMessageBox("x", MessageIcon::kQuestion, setting).text_left, 12);
+  const MessageBoxLayout box = LayOutMessageBox("x", MessageIcon::kInformation, setting);
+  EXPECT_EQ(box.icon_disc, (BoxRect{12, 12, 32, 32}));
+  EXPECT_EQ(box.text_left, 56);
+  // A surface measured in whole units of a doubling output's scale.
+  const MessageBoxLayout odd = LayOutMessageBox(std::string(33, 'x'), MessageIcon::kNone,
+                                                {.scale = 2,
+                                                 .size_step = 2,
+                                                 .screen_width = 2048,
+                                                 .screen_height = 1536,
+                                                 .line_height = 17,
+                                                 .measure = Monospaced});
+  EXPECT_EQ(odd.width % 2, 0);
+  EXPECT_EQ(odd.height % 2, 0);
+}
+
+// What closes the box: a key that means OK, or a click that goes down and
+// up on the button; the button looks pushed while held over it.
+TEST(MessageBoxLayoutTest, KeysAndClicksOnTheButtonCloseIt) {
+  const BoxRect button{40, 50, 75, 23};
+  for (const BoxKey key : {BoxKey::kEnter, BoxKey::kEscape, BoxKey::kSpace, BoxKey::kOther}) {
+    BoxInput input(button);
+    input.KeyPressed(key);
+    EXPECT_EQ(input.Closed(), key != BoxKey::kOther);
+  }
+  struct Click {
+    const char* what;
+    double down_x, up_x;
+    bool closes;
+  };
+  for (const Click& c :
+       {Click{"on the button", 50, 100, true}, Click{"released beside it", 50, 10, false},
+        Click{"pressed beside it", 10, 50, false}}) {
+    SCOPED_TRACE(c.what);
+    BoxInput input(button);
+    EXPECT_EQ(input.LeftPressed(c.down_x, 60), c.down_x >= 40);
+    EXPECT_EQ(input.ButtonDown(), c.down_x >= 40);
+    input.LeftReleased(c.up_x, 60);
+    EXPECT_EQ(input.Closed(), c.closes);
+    EXPECT_FALSE(input.ButtonDown());
+  }
+  BoxInput input(button);
+  input.LeftPressed(50, 60);
+  EXPECT_TRUE(input.PointerMoved(50, 90));  // out: drawn raised
+  EXPECT_FALSE(input.PointerMoved(0, 0));
+  EXPECT_TRUE(input.PointerMoved(45, 55));  // back in
+  input.LeftReleased(45, 55);
+  EXPECT_TRUE(input.Closed());
+}
+
 }  // namespace
-}  // namespace sagelight::posix
+}  // namespace sagelight::ui
