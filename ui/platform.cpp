@@ -120,6 +120,14 @@ EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips
 
 void Platform::StopEventPath() { path_.reset(); }
 
+int Platform::RunDueTimers() {
+  if (path_ == nullptr) {
+    return -1;
+  }
+  path_->RunDueTimers();
+  return path_->WaitTimeout();
+}
+
 void EndLostConnection(const char* window_system) {
   const std::string line =
       std::string("Sagelight: lost the connection to the ") + window_system + "\n";

@@ -97,6 +97,10 @@ class Platform {
                             double twips_per_pixel_y);
   // The shown form's event path; nullptr before ShowForm.
   [[nodiscard]] EventPath* Path() const { return path_.get(); }
+  // For an event loop: runs the form's timers that have fallen due and
+  // returns how long to wait for the window system before the next one, in
+  // milliseconds (-1: no timer runs, wait for events alone).
+  int RunDueTimers();
   // Ends the event path before the backend's form goes (the path refers to
   // the form).
   void StopEventPath();

@@ -20,16 +20,15 @@ void Wait(EventSource& source, int timeout_ms) {
   source.FinishWait(polled > 0 && (ready.revents & (POLLIN | POLLERR | POLLHUP)) != 0);
 }
 
-void RunEventLoop(EventSource& source, const std::function<int()>& due_timers,
-                  const std::function<bool()>& running) {
-  while (running()) {
+void RunEventLoop(EventSource& source) {
+  while (source.Running()) {
     source.Dispatch();
-    if (!running()) {
+    if (!source.Running()) {
       return;
     }
     // A tick draws what it changed; the sleep lasts until the next tick or
     // the next event.
-    Wait(source, due_timers());
+    Wait(source, source.RunTimers());
   }
 }
 

@@ -5,8 +5,6 @@
 // descriptor until it has more or the next timer falls due. No polling, no
 // busy wait.
 
-#include <functional>
-
 namespace sagelight::posix {
 
 // A window system's connection as the loop sees it.
@@ -29,14 +27,18 @@ class EventSource {
   [[nodiscard]] virtual int Descriptor() const = 0;
   // The connection broke: the program ends.
   [[noreturn]] virtual void Lost() = 0;
+
+  // Whether the loop goes on (a form is open).
+  [[nodiscard]] virtual bool Running() const = 0;
+  // Runs the timers that have fallen due; returns how long the next sleep
+  // may last, as Wait takes it.
+  virtual int RunTimers() = 0;
 };
 
 // Sleeps at most `timeout_ms` (-1: without limit) for the source's events.
 void Wait(EventSource& source, int timeout_ms);
 
-// Runs while `running()` holds. `due_timers` runs the timers that have
-// fallen due and returns how long the next sleep may last, as Wait takes it.
-void RunEventLoop(EventSource& source, const std::function<int()>& due_timers,
-                  const std::function<bool()>& running);
+// Dispatches, runs due timers and sleeps while the source is Running().
+void RunEventLoop(EventSource& source);
 
 }  // namespace sagelight::posix

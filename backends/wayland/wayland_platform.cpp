@@ -8,14 +8,12 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "backends/posix/argument_text.h"
 #include "backends/posix/clock.h"
 #include "backends/posix/event_loop.h"
-#include "backends/posix/instance_lock.h"
+#include "backends/posix/process.h"
 #include "backends/wayland/connection.h"
 #include "backends/wayland/form_surface.h"
 #include "backends/wayland/message_box.h"
@@ -32,7 +30,7 @@ constexpr double kTwipsPerPixel = 15.0;
 
 class WaylandPlatform final : public ui::Platform, private posix::EventSource {
  public:
-  WaylandPlatform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
+  WaylandPlatform(int argc, char** argv) : process_(argc, argv) {}
   WaylandPlatform(const WaylandPlatform&) = delete;
   WaylandPlatform& operator=(const WaylandPlatform&) = delete;
   ~WaylandPlatform() override {
@@ -43,14 +41,8 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
     connection_.reset();
   }
 
-  bool PrevInstance() override {
-    if (!previous_instance_) {
-      previous_instance_ = posix::AnotherInstanceRuns(lock_);
-    }
-    return *previous_instance_;
-  }
-
-  std::string CommandLine() override { return command_line_; }
+  bool PrevInstance() override { return process_.PrevInstance(); }
+  std::string CommandLine() override { return process_.CommandLine(); }
 
   float ScreenWidth() override {
     const Output& screen = RequireScreen();
@@ -92,19 +84,7 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
 
   std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
-  void RunEventLoop() override {
-    if (!form_) {
-      return;
-    }
-    ui::EventPath& path = *Path();
-    posix::RunEventLoop(
-        *this,
-        [&path] {
-          path.RunDueTimers();
-          return path.WaitTimeout();
-        },
-        [this] { return form_ != nullptr; });
-  }
+  void RunEventLoop() override { posix::RunEventLoop(*this); }
 
  protected:
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
@@ -125,6 +105,8 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
 
  private:
   // posix::EventSource
+  [[nodiscard]] bool Running() const override { return form_ != nullptr; }
+  int RunTimers() override { return RunDueTimers(); }
   void Dispatch() override { connection_->DispatchPending(); }
   bool PrepareWait(short& events) override {
     Present();
@@ -196,9 +178,7 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
     return *fonts_;
   }
 
-  std::string command_line_;
-  std::optional<bool> previous_instance_;
-  posix::InstanceLock lock_;
+  posix::Process process_;
   bool connect_tried_ = false;
   std::unique_ptr<Connection> connection_;
   std::unique_ptr<Typefaces> fonts_;

@@ -128,7 +128,6 @@ class Win32Platform final : public ui::Platform {
     if (!form_) {
       return;
     }
-    ui::EventPath& path = *Path();
     for (;;) {
       MSG message;
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
@@ -138,10 +137,9 @@ class Win32Platform final : public ui::Platform {
         TranslateMessage(&message);
         DispatchMessageW(&message);
       }
-      Guarded(*this, [&] { path.RunDueTimers(); });
+      const int wait = Guarded(*this, [this] { return RunDueTimers(); });
       // Sleep until a message comes or the next timer falls due; a message
       // already waiting, seen or not, wakes it at once.
-      const int wait = path.WaitTimeout();
       const DWORD timeout = wait < 0 ? INFINITE : static_cast<DWORD>(wait);
       if (MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
           WAIT_FAILED) {

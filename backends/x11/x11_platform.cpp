@@ -6,13 +6,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
-#include "backends/posix/argument_text.h"
 #include "backends/posix/clock.h"
 #include "backends/posix/event_loop.h"
-#include "backends/posix/instance_lock.h"
+#include "backends/posix/process.h"
 #include "backends/x11/connection.h"
 #include "backends/x11/form_window.h"
 #include "backends/x11/message_box.h"
@@ -26,7 +24,7 @@ namespace {
 
 class X11Platform final : public ui::Platform, private posix::EventSource {
  public:
-  X11Platform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
+  X11Platform(int argc, char** argv) : process_(argc, argv) {}
   X11Platform(const X11Platform&) = delete;
   X11Platform& operator=(const X11Platform&) = delete;
   ~X11Platform() override {
@@ -35,14 +33,8 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
     connection_.reset();
   }
 
-  bool PrevInstance() override {
-    if (!previous_instance_) {
-      previous_instance_ = posix::AnotherInstanceRuns(lock_);
-    }
-    return *previous_instance_;
-  }
-
-  std::string CommandLine() override { return command_line_; }
+  bool PrevInstance() override { return process_.PrevInstance(); }
+  std::string CommandLine() override { return process_.CommandLine(); }
 
   // The primary monitor, or the daemon's window that hosts the saver.
   float ScreenWidth() override {
@@ -80,19 +72,7 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
 
   std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
-  void RunEventLoop() override {
-    if (!form_) {
-      return;
-    }
-    ui::EventPath& path = *Path();
-    posix::RunEventLoop(
-        *this,
-        [&path] {
-          path.RunDueTimers();
-          return path.WaitTimeout();
-        },
-        [this] { return form_ != nullptr; });
-  }
+  void RunEventLoop() override { posix::RunEventLoop(*this); }
 
  protected:
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
@@ -129,6 +109,8 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
 
  private:
   // posix::EventSource
+  [[nodiscard]] bool Running() const override { return form_ != nullptr; }
+  int RunTimers() override { return RunDueTimers(); }
   void Dispatch() override {
     HandlePending();
     if (form_) {
@@ -194,9 +176,7 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
     return *connection;
   }
 
-  std::string command_line_;
-  std::optional<bool> previous_instance_;
-  posix::InstanceLock lock_;
+  posix::Process process_;
   bool connect_tried_ = false;
   std::unique_ptr<Connection> connection_;
   Stage stage_;
