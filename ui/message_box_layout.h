@@ -10,22 +10,13 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/pixel_rect.h"
 #include "ui/text_layout.h"
 
 namespace sagelight::ui {
 
-// A rectangle in the box's pixels, from its top left corner.
-struct BoxRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  [[nodiscard]] bool Contains(double x, double y) const {
-    return x >= left && y >= top && x < left + width && y < top + height;
-  }
-  bool operator==(const BoxRect&) const = default;
-};
+// Rectangles are in the box's pixels, from its top left corner.
+using BoxRect = PixelRect;
 
 // What the box is laid out for.
 struct BoxSetting {

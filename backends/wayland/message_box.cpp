@@ -30,8 +30,6 @@ ui::BoxKey BoxKeyOf(xkb_keysym_t keysym) {
   }
 }
 
-Rect RectOf(const ui::BoxRect& area) { return {area.left, area.top, area.width, area.height}; }
-
 class MessageBox final : public InputTarget {
  public:
   MessageBox(Connection& connection, Typefaces& fonts, const Output* output,
@@ -114,7 +112,7 @@ class MessageBox final : public InputTarget {
     Disc(canvas, disc, information ? kInformationBlue : kCriticalRed);
     if (information) {
       Disc(canvas, layout_.icon_dot, kWhite);
-      canvas.Fill(RectOf(layout_.icon_stem), kWhite);
+      canvas.Fill(layout_.icon_stem, kWhite);
       return;
     }
     const double near = layout_.cross_inset;
@@ -126,8 +124,8 @@ class MessageBox final : public InputTarget {
   }
 
   void DrawButton(Canvas& canvas) const {
-    canvas.Fill(RectOf(layout_.button), kDefaultButtonEdge);
-    const Rect face = RectOf(layout_.button_face);
+    canvas.Fill(layout_.button, kDefaultButtonEdge);
+    const Rect face = layout_.button_face;
     canvas.Fill(face, input_.ButtonDown() ? kButtonPressed : kButtonFace);
     if (font_ != nullptr) {
       font_->Draw(canvas, layout_.caption_left, layout_.caption_top + font_->FontMetrics().ascent,
