@@ -69,6 +69,16 @@ XftFont* OpenFont(Display* display, int screen, const ui::Font& font, double dpi
   return opened;
 }
 
+int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
+  if (font == nullptr) {
+    return CoreTextWidth(display, text);
+  }
+  std::vector<FcChar32> glyphs(text.begin(), text.end());
+  XGlyphInfo extents{};
+  XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
+  return extents.xOff;
+}
+
 int CoreTextWidth(Display* display, std::u32string_view text) {
   XFontStruct* font = CoreFont(display);
   if (font == nullptr) {

@@ -19,16 +19,6 @@
 namespace sagelight::x11 {
 namespace {
 
-int Measure(Display* display, XftFont* font, std::u32string_view text) {
-  if (font == nullptr) {
-    return CoreTextWidth(display, text);
-  }
-  std::vector<FcChar32> glyphs(text.begin(), text.end());
-  XGlyphInfo extents{};
-  XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
-  return extents.xOff;
-}
-
 ui::PointerInput PointerAt(int x, int y, unsigned int state) {
   ui::PointerInput at;
   at.x = x;
@@ -223,7 +213,7 @@ void FormWindow::LayOut(ui::ElementId id) {
   XftFont* font = element.font;
   element.lines = ui::BreakLines(
       rt::FromWindows1252(Caption(id)), path_->PixelsX(Width(id)),
-      [display, font](std::u32string_view run) { return Measure(display, font, run); });
+      [display, font](std::u32string_view run) { return TextWidth(display, font, run); });
 }
 
 void FormWindow::Draw(ui::ElementId id) {
@@ -247,7 +237,7 @@ void FormWindow::Draw(ui::ElementId id) {
     }
     int left = 0;
     if (design.alignment == ui::Alignment::kCenter) {
-      left = (width - Measure(display, element.font, line)) / 2;
+      left = (width - TextWidth(display, element.font, line)) / 2;
     }
     if (element.font == nullptr) {
       DrawCoreText(element.draw, color, left, top + metrics.ascent, line);

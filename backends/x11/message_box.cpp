@@ -20,17 +20,6 @@ namespace {
 
 using namespace ui::box;  // the box's colours
 
-// Without an Xft font, text is measured and drawn in the server's core font.
-int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
-  if (font == nullptr) {
-    return CoreTextWidth(display, text);
-  }
-  std::vector<FcChar32> glyphs(text.begin(), text.end());
-  XGlyphInfo extents{};
-  XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
-  return extents.xOff;
-}
-
 void DrawText(XftDraw* draw, const XftColor& color, XftFont* font, int left, int top,
               std::u32string_view text) {
   if (font == nullptr) {
