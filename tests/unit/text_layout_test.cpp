@@ -41,36 +41,31 @@ TEST(Windows1252Test, BytesThatDifferFromLatin1MapToTheirCharacters) {
   EXPECT_EQ(FromUtf8("a\xC3"), U"a\uFFFD");  // cut short
 }
 
-TEST(BreakLinesTest, LineBreaksInTheTextStartNewLines) {
-  EXPECT_EQ(BreakLines(U"Sagelight\r\n\r\nA saying", 1000, Monospaced),
-            (Lines{U"Sagelight", U"", U"A saying"}));
-  EXPECT_EQ(BreakLines(U"one\ntwo\rthree\r\n", 1000, Monospaced),
-            (Lines{U"one", U"two", U"three", U""}));
-}
-
-TEST(BreakLinesTest, WrapsAtTheLastSpaceThatFits) {
-  EXPECT_EQ(BreakLines(U"the quick brown fox jumps", 100, Monospaced),
-            (Lines{U"the quick", U"brown fox", U"jumps"}));
-  // A line exactly as wide as the label fits; the spaces at a break go.
-  EXPECT_EQ(BreakLines(U"abcdefghij    klm", 100, Monospaced), (Lines{U"abcdefghij", U"klm"}));
-  // Widths come from the measure, not from counting characters.
-  const auto wide_w = [](std::u32string_view text) {
-    int width = 0;
-    for (const char32_t c : text) {
-      width += c == U'W' ? 40 : 10;
-    }
-    return width;
+// A new line at each line break, else at the last space that lets the line
+// fit (the spaces at a break go), else inside a word wider than the label;
+// widths come from the measure, not from counting characters.
+TEST(BreakLinesTest, BreaksWhereTheTextOrTheLabelSays) {
+  const MeasureText wide_w = [](std::u32string_view text) {
+    return static_cast<int>(text.size() + 3 * std::count(text.begin(), text.end(), U'W')) * 10;
   };
+  struct Case {
+    std::u32string_view text;
+    int width;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {U"Sagelight\r\n\r\nA saying", 1000, {U"Sagelight", U"", U"A saying"}},
+      {U"one\ntwo\rthree\r\n", 1000, {U"one", U"two", U"three", U""}},
+      {U"the quick brown fox jumps", 100, {U"the quick", U"brown fox", U"jumps"}},
+      {U"abcdefghij    klm", 100, {U"abcdefghij", U"klm"}},
+      {U"abcdefghijklmnopqrstuvwxyz", 100, {U"abcdefghij", U"klmnopqrst", U"uvwxyz"}},
+      {U"ab abcdefghijklmno cd", 100, {U"ab", U"abcdefghij", U"klmno cd"}},
+      {U"abc", 5, {U"a", U"b", U"c"}},  // too narrow for one: a character a line
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(BreakLines(c.text, c.width, Monospaced), c.lines) << ToUtf8(std::u32string(c.text));
+  }
   EXPECT_EQ(BreakLines(U"aa WW aa aa", 120, wide_w), (Lines{U"aa WW", U"aa aa"}));
-}
-
-TEST(BreakLinesTest, WordsWiderThanTheLabelBreakInside) {
-  EXPECT_EQ(BreakLines(U"abcdefghijklmnopqrstuvwxyz", 100, Monospaced),
-            (Lines{U"abcdefghij", U"klmnopqrst", U"uvwxyz"}));
-  EXPECT_EQ(BreakLines(U"ab abcdefghijklmno cd", 100, Monospaced),
-            (Lines{U"ab", U"abcdefghij", U"klmno cd"}));
-  // Even a label too narrow for one character moves on, a character a line.
-  EXPECT_EQ(BreakLines(U"abc", 5, Monospaced), (Lines{U"a", U"b", U"c"}));
 }
 
 // The box at 10 px a character and 16 px a line: its size in the display's
@@ -95,6 +90,8 @@ TEST(MessageBoxLayoutTest, FitsItsTextOnTheScreen) {
   }();
   const Case cases[] = {
       {"short: the narrowest box", "Hello", MessageIcon::kInformation, 1, 1024, 768, 1, 160, 91},
+      {"no icon but information and critical", "Hello", MessageIcon::kQuestion, 1, 1024, 768, 1,
+       160, 16 + 59},
       {"a long word wraps inside", std::string(100, 'x'), MessageIcon::kCritical, 1, 1024, 768, 2,
        56 + 640 + 12, 32 + 59},
       {"wider than the screen", "Run-time error '53': File not found", MessageIcon::kCritical, 1,
@@ -122,25 +119,6 @@ TEST(MessageBoxLayoutTest, FitsItsTextOnTheScreen) {
     EXPECT_LE(box.button.top + box.button.height, box.height);
     EXPECT_GE(box.button.top, box.text_top + static_cast<int>(box.lines.size()) * 16);
   }
-}
-
-TEST(MessageBoxLayoutTest, OnlyTheInformationAndCriticalIconsAreDrawn) {
-  const BoxSetting setting{
-      .screen_width = 1024, .screen_height = 768, .line_height = 16, .measure = Monospaced};
-  EXPECT_EQ(LayOutMessageBox("x", MessageIcon::kQuestion, setting).text_left, 12);
-  const MessageBoxLayout box = LayOutMessageBox("x", MessageIcon::kInformation, setting);
-  EXPECT_EQ(box.icon_disc, (BoxRect{12, 12, 32, 32}));
-  EXPECT_EQ(box.text_left, 56);
-  // A surface measured in whole units of a doubling output's scale.
-  const MessageBoxLayout odd = LayOutMessageBox(std::string(33, 'x'), MessageIcon::kNone,
-                                                {.scale = 2,
-                                                 .size_step = 2,
-                                                 .screen_width = 2048,
-                                                 .screen_height = 1536,
-                                                 .line_height = 17,
-                                                 .measure = Monospaced});
-  EXPECT_EQ(odd.width % 2, 0);
-  EXPECT_EQ(odd.height % 2, 0);
 }
 
 // What closes the box: a key that means OK, or a click that goes down and
