@@ -25,7 +25,7 @@ class OpenQuoteFile {
     // A constructor that throws never reaches the destructor: a length that
     // cannot be counted (a file of 2 GiB or more) closes the file here.
     try {
-      records_ = rt::RoundToInt32(static_cast<double>(rt::FileLength(number_)) / 200.0);
+      records_ = rt::RoundToInt32(static_cast<double>(rt::FileLength(number_)) / kRecordLength);
     } catch (...) {
       CloseQuietly();
       throw;

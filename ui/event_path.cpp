@@ -81,7 +81,7 @@ std::optional<ElementId> EventPath::Under(const PointerInput& at) const {
 }
 
 bool EventPath::OverForm(const PointerInput& at) const {
-  return area_.Holds(static_cast<int>(std::floor(at.x)), static_cast<int>(std::floor(at.y)));
+  return area_.Contains(static_cast<int>(std::floor(at.x)), static_cast<int>(std::floor(at.y)));
 }
 
 template <typename Handler>

@@ -103,7 +103,7 @@ std::optional<ElementId> Form::HitTest(int x, int y, const PixelScale& scale) co
     bool inside = true;
     std::size_t depth = 0;
     for (std::optional<ElementId> c = id; c && inside; c = design_.elements[*c].parent, ++depth) {
-      inside = Drawn(*c, scale).Holds(x, y);
+      inside = Drawn(*c, scale).Contains(x, y);
     }
     if (inside && (!hit || depth >= hit_depth)) {
       hit = id;

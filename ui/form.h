@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/pixel_rect.h"
+
 namespace sagelight::ui {
 
 // A colour: red, green and blue, 8 bits each.
@@ -57,17 +59,6 @@ struct PixelScale {
   [[nodiscard]] int Y(float twips) const;
 };
 
-// A rectangle of whole pixels on the form's area.
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  [[nodiscard]] bool Holds(int x, int y) const {
-    return x >= left && y >= top && x < left + width && y < top + height;
-  }
-};
-
 struct Font {
   std::string face;
   float points = 8.25F;
@@ -75,6 +66,8 @@ struct Font {
   bool italic = false;
   bool underline = false;
   bool strikeout = false;
+  // The character set a Windows font is asked for (LOGFONT's lfCharSet);
+  // elsewhere a face is found by its name alone and this is not read.
   int charset = 0;
 };
 

@@ -107,6 +107,9 @@ void Platform::MsgBox(const std::string& prompt, MessageIcon icon, const std::st
   };
   const Gate gate(path_.get());
   ShowMessageBox(prompt, icon, title);
+  if (path_ != nullptr) {
+    DeliverQueuedInput();
+  }
 }
 
 EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips_per_pixel_x,
@@ -116,6 +119,25 @@ EventPath& Platform::StartEventPath(Form& form, FormEvents& events, double twips
 }
 
 void Platform::StopEventPath() { path_.reset(); }
+
+int Platform::RunDueTimers() {
+  if (path_ == nullptr) {
+    return -1;
+  }
+  path_->RunDueTimers();
+  return path_->WaitTimeout();
+}
+
+void EndLostConnection(const char* window_system) {
+  const std::string line =
+      std::string("Sagelight: lost the connection to the ") + window_system + "\n";
+  std::fputs(line.c_str(), stderr);
+  if (g_current != nullptr) {
+    g_current->EndProgram(2);
+  }
+  rt::CloseAll();
+  std::_Exit(2);
+}
 
 void ReportUntrappedError(Platform& platform, const rt::RuntimeError& error) {
   // A file error names the file as this machine knows it (not the

@@ -85,6 +85,10 @@ class Platform {
                               const std::string& title) = 0;
   // The backend's way of ending; it must not return.
   virtual void EndProcess(int exit_status) = 0;
+  // Once a box has closed, and before it counts as closed: hands the form
+  // every input queued for it by now, the box's closing key or click among
+  // it, for the event path to drop.
+  virtual void DeliverQueuedInput() {}
 
   // Called by ShowForm once the backend's form exists: from now on its
   // events go through the returned path. Twips per pixel come from the
@@ -93,6 +97,10 @@ class Platform {
                             double twips_per_pixel_y);
   // The shown form's event path; nullptr before ShowForm.
   [[nodiscard]] EventPath* Path() const { return path_.get(); }
+  // For an event loop: runs the form's timers that have fallen due and
+  // returns how long to wait for the window system before the next one, in
+  // milliseconds (-1: no timer runs, wait for events alone).
+  int RunDueTimers();
   // Ends the event path before the backend's form goes (the path refers to
   // the form).
   void StopEventPath();
@@ -124,6 +132,11 @@ inline constexpr std::int32_t kMsgBoxExclamation = 48;
 inline constexpr std::int32_t kMsgBoxInformation = 64;
 inline constexpr std::int32_t kMsgBoxResultOk = 1;
 std::int32_t MsgBox(const std::string& prompt, std::int32_t buttons, const std::string& title);
+
+// The connection to the window system broke: one line on standard error
+// names `window_system`, then the program ends through EndProgram with exit
+// status 2.
+[[noreturn]] void EndLostConnection(const char* window_system);
 
 // Report an error that no handler trapped: one line on standard error, and
 // a message box where a display exists.

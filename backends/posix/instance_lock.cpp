@@ -122,15 +122,4 @@ bool AnotherInstanceRuns(InstanceLock& lock) {
   std::_Exit(1);
 }
 
-std::string ArgumentText(int argc, char** argv) {
-  std::string text;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) {
-      text += ' ';
-    }
-    text += argv[i];
-  }
-  return text;
-}
-
 }  // namespace sagelight::posix

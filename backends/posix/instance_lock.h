@@ -43,8 +43,4 @@ class InstanceLock {
 // says where and why on standard error and ends with status 1.
 bool AnotherInstanceRuns(InstanceLock& lock);
 
-// The command line's argument text, without the program's name: the
-// arguments joined by single spaces.
-std::string ArgumentText(int argc, char** argv);
-
 }  // namespace sagelight::posix

@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace sagelight::posix {
@@ -90,6 +91,26 @@ std::optional<LineMetrics> WindowsLineMetrics(FT_Face face) {
     return std::nullopt;
   }
   return LineMetrics{ascent, ascent + descent};
+}
+
+FcPattern* FontPattern(const ui::Font& font, double dpi) {
+  const std::string family = ResolveFace(font.face);
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddDouble(pattern, FC_PIXEL_SIZE, PixelSize(font.points, dpi));
+  FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(font.weight));
+  FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  return pattern;
+}
+
+void ReportNoFont(const char* consequence) {
+  static bool reported = false;
+  if (!reported) {
+    reported = true;
+    const std::string line =
+        std::string("Sagelight: fontconfig offers no font; ") + consequence + "\n";
+    std::fputs(line.c_str(), stderr);
+  }
 }
 
 }  // namespace sagelight::posix

@@ -4,11 +4,14 @@
 // line metrics Windows gives it: shared by the backends that draw text with
 // fontconfig and FreeType, whatever puts the pixels on the screen.
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <optional>
 #include <string>
+
+#include "ui/form.h"
 
 namespace sagelight::posix {
 
@@ -21,6 +24,15 @@ std::string ResolveFace(const std::string& face);
 
 // Whole pixels for a point size: 8.25 pt is 11 px and 11.25 pt 15 px at 96 dpi.
 int PixelSize(float points, double dpi);
+
+// What the program asks fontconfig for to draw `font` at `dpi`: the
+// resolved family, the size in whole pixels, the weight and the slant. The
+// caller destroys it.
+FcPattern* FontPattern(const ui::Font& font, double dpi);
+
+// Says once for the process, on standard error, that fontconfig offers no
+// font, and with `consequence` what text looks like from now on.
+void ReportNoFont(const char* consequence);
 
 // Where a line's baseline lies below its top, and how far apart lines are.
 struct LineMetrics {

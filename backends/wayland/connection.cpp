@@ -1,9 +1,7 @@
 #include "backends/wayland/connection.h"
 
-#include <poll.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -22,10 +20,7 @@ std::uint32_t VersionOf(std::uint32_t offered, std::uint32_t wanted) {
 
 }  // namespace
 
-void Connection::Lost() {
-  std::fputs("Sagelight: lost the connection to the Wayland compositor\n", stderr);
-  std::_Exit(2);
-}
+void Connection::Lost() { ui::EndLostConnection("Wayland compositor"); }
 
 const wl_registry_listener Connection::kRegistryListener = {
     .global = &Connection::OnGlobal,
@@ -153,35 +148,6 @@ void Connection::Roundtrip() {
   if (wl_display_roundtrip(display_) < 0) {
     Lost();
   }
-}
-
-void Connection::Wait(int timeout_ms) {
-  while (wl_display_prepare_read(display_) != 0) {
-    DispatchPending();
-  }
-  // Send what is queued; a full socket is written as it drains.
-  short events = POLLIN;
-  if (wl_display_flush(display_) < 0) {
-    if (errno != EAGAIN) {
-      wl_display_cancel_read(display_);
-      Lost();
-    }
-    events |= POLLOUT;
-  }
-  pollfd ready{wl_display_get_fd(display_), events, 0};
-  const int polled = poll(&ready, 1, timeout_ms);
-  if (polled < 0 && errno != EINTR) {
-    wl_display_cancel_read(display_);
-    Lost();
-  }
-  if (polled > 0 && (ready.revents & (POLLIN | POLLERR | POLLHUP)) != 0) {
-    if (wl_display_read_events(display_) < 0) {
-      Lost();
-    }
-  } else {
-    wl_display_cancel_read(display_);
-  }
-  DispatchPending();
 }
 
 }  // namespace sagelight::wayland

@@ -111,9 +111,6 @@ class Connection {
   // The pointer's shape over the program's surfaces.
   void SetPointerShape(ui::PointerShape shape);
 
-  // Sends what is queued, waits at most `timeout_ms` (-1: without limit)
-  // for the compositor and dispatches what came.
-  void Wait(int timeout_ms);
   // Dispatches what has already come in.
   void DispatchPending();
   // Waits until the compositor has handled every request sent so far.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "backends/text/text_layout.h"
 #include "runtime/code_page.h"
+#include "ui/text_layout.h"
 
 namespace sagelight::wayland {
 
@@ -48,7 +48,7 @@ void FormSurface::MoveTo(const Output& output) {
 void FormSurface::LayOut(ui::ElementId id) {
   Element& element = elements_[id];
   Typeface* font = element.font;
-  element.lines = posix::BreakLines(
+  element.lines = ui::BreakLines(
       rt::FromWindows1252(Caption(id)), path_->PixelsX(Width(id)),
       [font](std::u32string_view run) { return font != nullptr ? font->Measure(run) : 0; });
 }

@@ -33,14 +33,6 @@ unsigned Coverage(double distance) {
 
 }  // namespace
 
-Rect Rect::Intersect(const Rect& other) const {
-  const int l = std::max(left, other.left);
-  const int t = std::max(top, other.top);
-  const int r = std::min(left + width, other.left + other.width);
-  const int b = std::min(top + height, other.top + other.height);
-  return {l, t, std::max(0, r - l), std::max(0, b - t)};
-}
-
 void Canvas::Fill(const Rect& area, ui::Color color) {
   const Rect inside = area.Intersect(Bounds());
   const std::uint32_t pixel = PixelOf(color);

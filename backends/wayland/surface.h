@@ -7,20 +7,13 @@
 #include <string>
 
 #include "backends/wayland/connection.h"
+#include "ui/pixel_rect.h"
 #include "ui/platform.h"
 
 namespace sagelight::wayland {
 
 // A rectangle in a buffer's pixels.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  [[nodiscard]] Rect Intersect(const Rect& other) const;
-  [[nodiscard]] bool Empty() const { return width <= 0 || height <= 0; }
-};
+using Rect = ui::PixelRect;
 
 // Drawing into a buffer of 32-bit pixels (xRGB), everything clipped to the
 // buffer.

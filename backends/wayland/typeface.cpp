@@ -3,7 +3,6 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cmath>
-#include <cstdio>
 
 namespace sagelight::wayland {
 namespace {
@@ -26,14 +25,6 @@ int LoadFlagsOf(FcPattern* match) {
     flags |= FT_LOAD_TARGET_MONO;
   }
   return flags;
-}
-
-void ReportNoFont() {
-  static bool reported = false;
-  if (!reported) {
-    reported = true;
-    std::fputs("Sagelight: no font: fontconfig offers none; no text can be shown\n", stderr);
-  }
 }
 
 int Pixels(FT_Pos value) { return static_cast<int>((value + 32) >> 6); }
@@ -134,12 +125,7 @@ Typeface* Typefaces::Open(const ui::Font& font, double dpi) {
   }
   Typeface* typeface = nullptr;
   const int pixels = posix::PixelSize(font.points, dpi);
-  FcPattern* pattern = FcPatternCreate();
-  const std::string family = posix::ResolveFace(font.face);
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixels);
-  FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(font.weight));
-  FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPattern* pattern = posix::FontPattern(font, dpi);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
@@ -165,7 +151,7 @@ Typeface* Typefaces::Open(const ui::Font& font, double dpi) {
     FcPatternDestroy(match);
   }
   if (typeface == nullptr) {
-    ReportNoFont();
+    posix::ReportNoFont("no text can be shown");
     opened_.emplace(key, nullptr);
   }
   return typeface;

@@ -1,16 +1,20 @@
 #include "backends/wayland/wayland_platform.h"
 
+#include <poll.h>
+#include <wayland-client.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "backends/posix/clock.h"
-#include "backends/posix/instance_lock.h"
+#include "backends/posix/event_loop.h"
+#include "backends/posix/process.h"
 #include "backends/wayland/connection.h"
 #include "backends/wayland/form_surface.h"
 #include "backends/wayland/message_box.h"
@@ -21,9 +25,9 @@
 namespace sagelight::wayland {
 namespace {
 
-class WaylandPlatform final : public ui::Platform {
+class WaylandPlatform final : public ui::Platform, private posix::EventSource {
  public:
-  WaylandPlatform(int argc, char** argv) : command_line_(posix::ArgumentText(argc, argv)) {}
+  WaylandPlatform(int argc, char** argv) : process_(argc, argv) {}
   WaylandPlatform(const WaylandPlatform&) = delete;
   WaylandPlatform& operator=(const WaylandPlatform&) = delete;
   ~WaylandPlatform() override {
@@ -34,14 +38,8 @@ class WaylandPlatform final : public ui::Platform {
     connection_.reset();
   }
 
-  bool PrevInstance() override {
-    if (!previous_instance_) {
-      previous_instance_ = posix::AnotherInstanceRuns(lock_);
-    }
-    return *previous_instance_;
-  }
-
-  std::string CommandLine() override { return command_line_; }
+  bool PrevInstance() override { return process_.PrevInstance(); }
+  std::string CommandLine() override { return process_.CommandLine(); }
 
   float ScreenWidth() override {
     const Output& screen = RequireScreen();
@@ -81,19 +79,7 @@ class WaylandPlatform final : public ui::Platform {
 
   std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
-  void RunEventLoop() override {
-    if (!form_) {
-      return;
-    }
-    ui::EventPath& path = *Path();
-    while (form_) {
-      connection_->DispatchPending();
-      path.RunDueTimers();
-      Present();
-      const int timeout_ms = path.WaitTimeout();
-      connection_->Wait(timeout_ms);
-    }
-  }
+  void RunEventLoop() override { posix::RunEventLoop(*this); }
 
  protected:
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
@@ -103,15 +89,12 @@ class WaylandPlatform final : public ui::Platform {
     // drops their input.
     RunMessageBox(connection, Fonts(), connection.Primary(), prompt, icon, title,
                   form_ ? &form_->toplevel() : nullptr, [this] {
-                    Present();
-                    connection_->Wait(-1);
+                    posix::Wait(*this, -1);
+                    Dispatch();
                   });
-    if (form_) {
-      // Input the form received while the box was open, the box's closing
-      // key or click among it, is dropped before the box counts as closed.
-      connection.Roundtrip();
-    }
   }
+
+  void DeliverQueuedInput() override { connection_->Roundtrip(); }
 
   void EndProcess(int exit_status) override { std::_Exit(exit_status); }
 
@@ -144,6 +127,38 @@ class WaylandPlatform final : public ui::Platform {
       }
     }
   }
+
+  // posix::EventSource
+  [[nodiscard]] bool Running() const override { return form_ != nullptr; }
+  int RunTimers() override { return RunDueTimers(); }
+  void Dispatch() override { connection_->DispatchPending(); }
+  bool PrepareWait(short& events) override {
+    Present();
+    wl_display* display = connection_->display();
+    if (wl_display_prepare_read(display) != 0) {
+      return false;  // events came in that are not dispatched yet
+    }
+    // Send what is queued; a full socket is written as it drains.
+    if (wl_display_flush(display) < 0) {
+      if (errno != EAGAIN) {
+        wl_display_cancel_read(display);
+        Lost();
+      }
+      events |= POLLOUT;
+    }
+    return true;
+  }
+  void FinishWait(bool readable) override {
+    if (!readable) {
+      wl_display_cancel_read(connection_->display());
+    } else if (wl_display_read_events(connection_->display()) < 0) {
+      Lost();
+    }
+  }
+  [[nodiscard]] int Descriptor() const override {
+    return wl_display_get_fd(connection_->display());
+  }
+  [[noreturn]] void Lost() override { Connection::Lost(); }
 
   void Present() {
     if (form_ && connection_->TakeOutputsChanged()) {
@@ -196,9 +211,7 @@ class WaylandPlatform final : public ui::Platform {
     return *fonts_;
   }
 
-  std::string command_line_;
-  std::optional<bool> previous_instance_;
-  posix::InstanceLock lock_;
+  posix::Process process_;
   bool connect_tried_ = false;
   std::string unreachable_;
   std::unique_ptr<Connection> connection_;

@@ -128,7 +128,6 @@ class Win32Platform final : public ui::Platform {
     if (!form_) {
       return;
     }
-    ui::EventPath& path = *Path();
     for (;;) {
       MSG message;
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
@@ -138,10 +137,9 @@ class Win32Platform final : public ui::Platform {
         TranslateMessage(&message);
         DispatchMessageW(&message);
       }
-      Guarded(*this, [&] { path.RunDueTimers(); });
+      const int wait = Guarded(*this, [this] { return RunDueTimers(); });
       // Sleep until a message comes or the next timer falls due; a message
       // already waiting, seen or not, wakes it at once.
-      const int wait = path.WaitTimeout();
       const DWORD timeout = wait < 0 ? INFINITE : static_cast<DWORD>(wait);
       if (MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
           WAIT_FAILED) {
@@ -161,9 +159,6 @@ class Win32Platform final : public ui::Platform {
     // still dispatches to the form (painting, the pointer) reaches the event
     // path, which drops input while the box is open.
     const int pressed = MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | IconStyle(icon));
-    if (owner != nullptr) {
-      DropQueuedInput();
-    }
     if (pressed == 0) {
       rt::Raise(rt::kErrOutOfMemory);
     }
@@ -171,11 +166,7 @@ class Win32Platform final : public ui::Platform {
 
   void EndProcess(int exit_status) override { ExitProcess(static_cast<UINT>(exit_status)); }
 
- private:
-  // Input the form received while the box was open, whatever the closing
-  // key or click left behind among it, is dispatched before the box counts
-  // as closed: the event path drops it.
-  static void DropQueuedInput() {
+  void DeliverQueuedInput() override {
     MSG message;
     while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE) != FALSE ||
            PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE) != FALSE) {
@@ -184,6 +175,7 @@ class Win32Platform final : public ui::Platform {
     }
   }
 
+ private:
   HINSTANCE instance_;
   std::string command_line_;
   HCURSOR cursor_;

@@ -20,10 +20,7 @@ namespace {
 
 // Without its server the program can do nothing more, and Xlib must not
 // return into a dead connection: say so once and end.
-int OnConnectionLost(Display* /*display*/) {
-  std::fputs("Sagelight: lost the connection to the X server\n", stderr);
-  std::_Exit(2);
-}
+int OnConnectionLost(Display* /*display*/) { ui::EndLostConnection("X server"); }
 
 // Set while the program asks about a window that may be gone, where an
 // error is an answer rather than a fault.

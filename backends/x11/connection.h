@@ -44,7 +44,6 @@ class Connection {
   [[nodiscard]] Window root() const { return RootWindow(display_, screen_); }
   [[nodiscard]] Visual* visual() const { return DefaultVisual(display_, screen_); }
   [[nodiscard]] Colormap colormap() const { return DefaultColormap(display_, screen_); }
-  [[nodiscard]] int depth() const { return DefaultDepth(display_, screen_); }
   [[nodiscard]] int WidthPixels() const { return DisplayWidth(display_, screen_); }
   [[nodiscard]] int HeightPixels() const { return DisplayHeight(display_, screen_); }
 

@@ -1,6 +1,5 @@
 #include "backends/x11/fonts.h"
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -34,21 +33,6 @@ std::vector<XChar2b> CoreCharacters(const XFontStruct& font, std::u32string_view
   return characters;
 }
 
-// Says once that no font came from fontconfig, and what text looks like now.
-void ReportNoFont(Display* display) {
-  static bool reported = false;
-  if (reported) {
-    return;
-  }
-  reported = true;
-  std::fputs(CoreFont(display) != nullptr
-                 ? "Sagelight: fontconfig offers no font; writing in the X server's font "
-                   "\"fixed\"\n"
-                 : "Sagelight: no font: fontconfig offers none and the X server has no "
-                   "\"fixed\"; no text can be shown\n",
-             stderr);
-}
-
 }  // namespace
 
 LineMetrics LineMetricsOf(XftFont* font) {
@@ -65,12 +49,7 @@ LineMetrics LineMetricsOf(XftFont* font) {
 }
 
 XftFont* OpenFont(Display* display, int screen, const ui::Font& font, double dpi) {
-  const std::string family = ResolveFace(font.face);
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcPatternAddDouble(pattern, FC_PIXEL_SIZE, PixelSize(font.points, dpi));
-  FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(font.weight));
-  FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPattern* pattern = posix::FontPattern(font, dpi);
   FcResult result = FcResultNoMatch;
   FcPattern* match = XftFontMatch(display, screen, pattern, &result);
   FcPatternDestroy(pattern);
@@ -83,9 +62,21 @@ XftFont* OpenFont(Display* display, int screen, const ui::Font& font, double dpi
                          FcTypeDouble, static_cast<double>(PixelSize(font.points, dpi)), nullptr);
   }
   if (opened == nullptr) {
-    ReportNoFont(display);
+    posix::ReportNoFont(CoreFont(display) != nullptr
+                            ? "writing in the X server's font \"fixed\""
+                            : "the X server has no \"fixed\" either: no text can be shown");
   }
   return opened;
+}
+
+int TextWidth(Display* display, XftFont* font, std::u32string_view text) {
+  if (font == nullptr) {
+    return CoreTextWidth(display, text);
+  }
+  std::vector<FcChar32> glyphs(text.begin(), text.end());
+  XGlyphInfo extents{};
+  XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
+  return extents.xOff;
 }
 
 int CoreTextWidth(Display* display, std::u32string_view text) {

@@ -21,6 +21,10 @@ using posix::LineMetrics;
 using posix::PixelSize;
 using posix::ResolveFace;
 
+// The advance width of `text` in pixels, in `font` or, without one, in the
+// core font below.
+int TextWidth(Display* display, XftFont* font, std::u32string_view text);
+
 // A label's line metrics as Windows computes them, from the font's own
 // ascent and descent for Windows (its OS/2 table), each rounded to whole
 // pixels: 17 px lines for Arial at 15 px where Xft's rounding gives 18.

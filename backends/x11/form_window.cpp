@@ -12,22 +12,12 @@
 #include <string_view>
 
 #include "backends/posix/clock.h"
-#include "backends/text/text_layout.h"
 #include "backends/x11/fonts.h"
 #include "runtime/code_page.h"
+#include "ui/text_layout.h"
 
 namespace sagelight::x11 {
 namespace {
-
-int Measure(Display* display, XftFont* font, std::u32string_view text) {
-  if (font == nullptr) {
-    return CoreTextWidth(display, text);
-  }
-  std::vector<FcChar32> glyphs(text.begin(), text.end());
-  XGlyphInfo extents{};
-  XftTextExtents32(display, font, glyphs.data(), static_cast<int>(glyphs.size()), &extents);
-  return extents.xOff;
-}
 
 ui::PointerInput PointerAt(int x, int y, unsigned int state) {
   ui::PointerInput at;
@@ -226,9 +216,9 @@ void FormWindow::LayOut(ui::ElementId id) {
   Element& element = elements_[id];
   Display* display = connection_.display();
   XftFont* font = element.font;
-  element.lines = posix::BreakLines(
+  element.lines = ui::BreakLines(
       rt::FromWindows1252(Caption(id)), path_->PixelsX(Width(id)),
-      [display, font](std::u32string_view run) { return Measure(display, font, run); });
+      [display, font](std::u32string_view run) { return TextWidth(display, font, run); });
 }
 
 void FormWindow::Draw(ui::ElementId id) {
@@ -252,7 +242,7 @@ void FormWindow::Draw(ui::ElementId id) {
     }
     int left = 0;
     if (design.alignment == ui::Alignment::kCenter) {
-      left = (width - Measure(display, element.font, line)) / 2;
+      left = (width - TextWidth(display, element.font, line)) / 2;
     }
     if (element.font == nullptr) {
       DrawCoreText(element.draw, color, left, top + metrics.ascent, line);

@@ -1,18 +1,16 @@
 #include "backends/x11/x11_platform.h"
 
 #include <X11/Xlib.h>
-#include <poll.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 #include "backends/posix/clock.h"
-#include "backends/posix/instance_lock.h"
+#include "backends/posix/event_loop.h"
+#include "backends/posix/process.h"
 #include "backends/x11/connection.h"
 #include "backends/x11/form_window.h"
 #include "backends/x11/message_box.h"
@@ -24,10 +22,10 @@
 namespace sagelight::x11 {
 namespace {
 
-class X11Platform final : public ui::Platform {
+class X11Platform final : public ui::Platform, private posix::EventSource {
  public:
   X11Platform(int argc, char** argv, std::string fallback)
-      : command_line_(posix::ArgumentText(argc, argv)), fallback_(std::move(fallback)) {}
+      : process_(argc, argv), fallback_(std::move(fallback)) {}
   X11Platform(const X11Platform&) = delete;
   X11Platform& operator=(const X11Platform&) = delete;
   ~X11Platform() override {
@@ -36,14 +34,8 @@ class X11Platform final : public ui::Platform {
     connection_.reset();
   }
 
-  bool PrevInstance() override {
-    if (!previous_instance_) {
-      previous_instance_ = posix::AnotherInstanceRuns(lock_);
-    }
-    return *previous_instance_;
-  }
-
-  std::string CommandLine() override { return command_line_; }
+  bool PrevInstance() override { return process_.PrevInstance(); }
+  std::string CommandLine() override { return process_.CommandLine(); }
 
   // The primary monitor, or the daemon's window that hosts the saver.
   float ScreenWidth() override {
@@ -81,29 +73,7 @@ class X11Platform final : public ui::Platform {
 
   std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
-  void RunEventLoop() override {
-    if (!form_) {
-      return;
-    }
-    Display* display = connection_->display();
-    ui::EventPath& path = *Path();
-    while (form_) {
-      HandlePending();
-      form_->HoldKeyboard();
-      path.RunDueTimers();
-      // A tick draws what it changed itself; the loop sleeps until the next
-      // tick or a real event.
-      if (XPending(display) > 0) {
-        continue;
-      }
-      const int timeout_ms = path.WaitTimeout();
-      pollfd readable{ConnectionNumber(display), POLLIN, 0};
-      if (poll(&readable, 1, timeout_ms) < 0 && errno != EINTR) {
-        std::fputs("Sagelight: cannot wait for the X server\n", stderr);
-        std::_Exit(2);
-      }
-    }
-  }
+  void RunEventLoop() override { posix::RunEventLoop(*this); }
 
  protected:
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
@@ -128,16 +98,33 @@ class X11Platform final : public ui::Platform {
     if (form_) {
       form_->KeepAbove(None);
       form_->TakeFocus();
-      // Input the form received while the box was open, the box's closing
-      // key or click among it, is dropped before the box counts as closed.
-      XSync(connection.display(), False);
-      HandlePending();
     }
+  }
+
+  void DeliverQueuedInput() override {
+    XSync(connection_->display(), False);
+    HandlePending();
   }
 
   void EndProcess(int exit_status) override { std::_Exit(exit_status); }
 
  private:
+  // posix::EventSource
+  [[nodiscard]] bool Running() const override { return form_ != nullptr; }
+  int RunTimers() override { return RunDueTimers(); }
+  void Dispatch() override {
+    HandlePending();
+    if (form_) {
+      form_->HoldKeyboard();
+    }
+  }
+  // Xlib reads what the server sent as it flushes: a sleep waits only when
+  // nothing has come.
+  bool PrepareWait(short& /*events*/) override { return XPending(connection_->display()) == 0; }
+  void FinishWait(bool /*readable*/) override {}
+  [[nodiscard]] int Descriptor() const override { return ConnectionNumber(connection_->display()); }
+  [[noreturn]] void Lost() override { ui::EndLostConnection("X server"); }
+
   void Dispatch(XEvent& event) {
     if (XFilterEvent(&event, None) != False) {
       return;  // the input method took it
@@ -203,10 +190,8 @@ class X11Platform final : public ui::Platform {
     return *connection;
   }
 
-  std::string command_line_;
+  posix::Process process_;
   std::string fallback_;
-  std::optional<bool> previous_instance_;
-  posix::InstanceLock lock_;
   bool connect_tried_ = false;
   std::unique_ptr<Connection> connection_;
   Stage stage_;

@@ -1,8 +1,8 @@
-#include "backends/text/text_layout.h"
+#include "ui/text_layout.h"
 
 #include <cstddef>
 
-namespace sagelight::posix {
+namespace sagelight::ui {
 namespace {
 
 void BreakParagraph(std::u32string_view paragraph, int width, const MeasureText& measure,
@@ -63,4 +63,4 @@ std::vector<std::u32string> BreakLines(std::u32string_view text, int width,
   return lines;
 }
 
-}  // namespace sagelight::posix
+}  // namespace sagelight::ui

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace sagelight::posix {
+namespace sagelight::ui {
 
 // Measures the advance width of a run of text, in pixels.
 using MeasureText = std::function<int(std::u32string_view)>;
@@ -21,4 +21,4 @@ using MeasureText = std::function<int(std::u32string_view)>;
 std::vector<std::u32string> BreakLines(std::u32string_view text, int width,
                                        const MeasureText& measure);
 
-}  // namespace sagelight::posix
+}  // namespace sagelight::ui
