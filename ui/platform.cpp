@@ -1,5 +1,6 @@
 #include "ui/platform.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -48,6 +49,12 @@ void Platform::EndProgram(int exit_status) {
   rt::CloseAll();
   EndProcess(exit_status);
   std::abort();  // a backend whose end returned: never carry on past an end
+}
+
+std::int64_t Platform::NowMillis() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 void Platform::EndOnError(const rt::RuntimeError& error) {

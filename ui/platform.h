@@ -68,7 +68,9 @@ class Platform {
 
   // The backend's monotonic clock in milliseconds, which the form's timers
   // run on.
-  [[nodiscard]] virtual std::int64_t NowMillis() = 0;
+  // The steady clock of the system unless a backend keeps time of its own
+  // (the tests' virtual clock).
+  [[nodiscard]] virtual std::int64_t NowMillis();
 
   // The one way a program ends: every open file is closed, then the process
   // ends at once, from inside the call: no further handler, unload code or

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "backends/posix/clock.h"
 #include "backends/posix/event_loop.h"
 #include "backends/posix/process.h"
 #include "backends/wayland/connection.h"
@@ -76,8 +75,6 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
   }
 
   bool CanShowMessages() override { return Connect() != nullptr; }
-
-  std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
   void RunEventLoop() override { posix::RunEventLoop(*this); }
 

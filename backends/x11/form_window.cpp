@@ -6,12 +6,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "backends/posix/clock.h"
 #include "backends/x11/fonts.h"
 #include "runtime/code_page.h"
 #include "ui/text_layout.h"
@@ -376,7 +376,9 @@ void FormWindow::Restack() {
   // A manager that insists on keeping its own window on top would answer
   // every raise with another: after a few in one second, it wins.
   constexpr int kRestacksPerSecond = 10;
-  const std::int64_t second = posix::MonotonicMillis() / 1000;
+  const std::int64_t second = std::chrono::duration_cast<std::chrono::seconds>(
+                                  std::chrono::steady_clock::now().time_since_epoch())
+                                  .count();
   if (second != restack_second_) {
     restack_second_ = second;
     restacks_ = 0;

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "backends/posix/clock.h"
 #include "backends/posix/event_loop.h"
 #include "backends/posix/process.h"
 #include "backends/x11/connection.h"
@@ -70,8 +69,6 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
   }
 
   bool CanShowMessages() override { return Connect() != nullptr; }
-
-  std::int64_t NowMillis() override { return posix::MonotonicMillis(); }
 
   void RunEventLoop() override { posix::RunEventLoop(*this); }
 
