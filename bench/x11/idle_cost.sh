@@ -33,7 +33,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/bin"
 cc -O2 -o "$work/bin/min_window" "$here/min_window.c" -lX11
 # shellcheck disable=SC2046 # pkg-config's flags are words
-cc -O2 -o "$work/bin/min_xft_window" "$here/min_xft_window.c" $(pkg-config --cflags --libs xft) -lX11
+cc -O2 -DWITH_TEXT -o "$work/bin/min_xft_window" "$here/min_window.c" $(pkg-config --cflags --libs xft) -lX11
 ticks_per_second="$(getconf CLK_TCK)"
 pixel_bytes=$(( 1024 * 768 * 4 ))
 
