@@ -20,7 +20,7 @@ import time
 # names. Cyrillic_ef is the key that types "a" in the US layout.
 KEY = {"Escape": 1, "a": 30, "q": 16, "z": 44, "7": 8, "Return": 28, "space": 57,
        "shift": 42, "ctrl": 29, "alt": 56, "Left": 105, "Up": 103, "Right": 106, "Down": 108,
-       "F1": 59, "F5": 63, "Cyrillic_ef": 30}
+       "F1": 59, "F5": 63, "Delete": 111, "Cyrillic_ef": 30}
 BTN_LEFT = 0x110
 
 # Modifier masks of the keymaps xkbcommon compiles from the usual rules; a
