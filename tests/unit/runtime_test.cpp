@@ -21,7 +21,6 @@
 
 #include "runtime/convert.h"
 #include "runtime/object.h"
-#include "runtime/palette.h"
 #include "runtime/random.h"
 #include "runtime/record_file.h"
 #include "runtime/runtime_error.h"
@@ -101,16 +100,6 @@ TEST_F(RuntimeServices, RandomNumbersStayBelowOneAndTheLargestGivesTheTopOfTheRa
   }
   EXPECT_LT(smallest, 0.001F);
   EXPECT_GT(largest, 0.999F);
-
-  // The largest float below 1 must give m, never m + 1, in floor(m * r + 1).
-  const float top = std::nextafter(1.0F, 0.0F);
-  for (const int m : {1, 7, 431, 8985, 11265, 32767}) {
-    EXPECT_EQ(rt::FloorToInt16(static_cast<double>(top) * m + 1.0), m) << m;
-    EXPECT_EQ(rt::FloorToInt16(0.0 * m + 1.0), 1) << m;
-  }
-  ScriptRandom({top, 0.0F});
-  EXPECT_EQ(rt::NextRandom(), top);
-  EXPECT_EQ(rt::NextRandom(), 0.0F);
 }
 
 TEST_F(RuntimeServices, RandomNumbersReseedsInQuickSuccessionDoNotReplay) {
@@ -152,18 +141,6 @@ TEST(Text, TrimTakesSpacesOnlyAndFixedFieldsPadAndCut) {
   EXPECT_EQ(rt::InStr("-x /s", "/s"), 4);
   EXPECT_EQ(rt::InStr("/S", "/s"), 0);
   EXPECT_EQ(rt::InStr("", "/s"), 0);
-}
-
-TEST(Palette, ColoursTwoToEightAndOnlyIndicesOfTheTable) {
-  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(2)), ui::Color(0, 128, 0));
-  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(3)), ui::Color(0, 128, 128));
-  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(4)), ui::Color(128, 0, 0));
-  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(5)), ui::Color(128, 0, 128));
-  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(6)), ui::Color(128, 128, 0));
-  EXPECT_EQ(ui::Color::FromBgr(rt::PaletteColor(7)), ui::Color(192, 192, 192));
-  EXPECT_EQ(rt::PaletteColor(8), 0x808080U);
-  EXPECT_EQ(ErrorOf([] { rt::PaletteColor(16); }), rt::kErrInvalidCall);
-  EXPECT_EQ(ErrorOf([] { rt::PaletteColor(-1); }), rt::kErrInvalidCall);
 }
 
 TEST(LateBinding, UnknownMembersRaiseTheirOwnError) {

@@ -1,5 +1,4 @@
-"""The end-to-end cases that hold for both builds of the program. Each takes
-a Session of its backend and raises Failure when the program misbehaves."""
+"""The cases every backend runs: each takes a Session and raises Failure."""
 
 import math
 import os
@@ -19,8 +18,7 @@ def is_panel(shows):
 
 
 def into(changes, was, now):
-    """The Moments of the changes from what `was` tells to what `now` tells
-    (each a predicate or what shows)."""
+    """Moments of the changes from `was` to `now` (predicates or what shows)."""
     def matches(shows, what):
         return what(shows) if callable(what) else shows == what
 
@@ -29,8 +27,7 @@ def into(changes, was, now):
 
 
 def until_conclusive(session, watch_once):
-    """Runs a timed observation again, with a new start, only when the test
-    was held up so long that it could not tell right from wrong."""
+    """Starts a timed observation afresh only when a held-up test could not judge."""
     for attempt in range(1, ATTEMPTS + 1):
         if watch_once():
             return
@@ -45,9 +42,7 @@ def remove_quote_file(session):
 
 
 def cycle(session):
-    """Two periods of the display cycle from a first start, which seeds the
-    quote file: black for the first second, then each saying for 17 s, one
-    every 20 s, in the same place and colour while it shows."""
+    """From a seeding start: black for 1 s, then a saying for 17 s of every 20."""
     remove_quote_file(session)
     until_conclusive(session, lambda: watch_cycle(session))
 
@@ -85,10 +80,9 @@ def watch_cycle(session):
 
 
 def tick_error(session):
-    """A quote file too long for a tick to pick from: each tick 1 reports the
-    error in a message box. While a box is open the saver takes no input and
-    no tick runs; once it is closed, the cycle goes on without making up the
-    ticks it missed, and the pointer position recorded before counts."""
+    """Each tick 1 reports an overflowing quote count in a box that blocks
+    input and ticks; after it the cycle goes on, missed ticks not made up,
+    and the pointer position recorded before still counts."""
     os.makedirs(os.path.dirname(session.quote_file), exist_ok=True)
     with open(session.quote_file, "wb") as quotes:
         quotes.truncate(OVERSIZED_SIZE)
@@ -181,8 +175,7 @@ def keys(session):
 
 
 def alt_keys(session):
-    """On a German keyboard: Alt with a letter or digit types nothing and
-    leaves the saver running; AltGr with Q types "@" and ends it."""
+    """German keyboard: Alt+letter or digit types nothing; AltGr+Q types "@"."""
     session.server.keyboard_layout("de")
     saver, _ = session.start_covering("/s")
     session.server.key("alt+a", "alt+7")
@@ -207,8 +200,7 @@ def covering_with_panel(session):
 
 
 def record_pointer(session, saver, panel):
-    """Where the saver has recorded the pointer: the window's first pointer
-    event records it, wherever it lies."""
+    """Where the saver's first pointer event has recorded the pointer."""
     if session.records_at_show:
         saver.still_running("showing the window under a still pointer")
         return CENTRE
@@ -218,8 +210,7 @@ def record_pointer(session, saver, panel):
 
 
 def pointer(session):
-    """The first pointer event only records where the pointer is; a move of
-    one pixel over the background from there ends the saver."""
+    """After the recording event, a one-pixel move over the background ends."""
     saver, panel = covering_with_panel(session)
     recorded = record_pointer(session, saver, panel)
     x, y = recorded
@@ -234,9 +225,8 @@ def pointer(session):
 
 
 def panel_clicks(session):
-    """Once a pointer position is recorded, the pointer over the panel
-    reaches nothing, clicks on the background, the frame and the caption
-    strip end nothing, and keys still reach the window after them."""
+    """The panel's drawn edges swallow the pointer; clicks off the saying end
+    nothing, and keys still reach the window after them."""
     saver, panel = covering_with_panel(session)
     server = session.server
     if not panel.contains(*record_pointer(session, saver, panel)):
@@ -263,8 +253,7 @@ def panel_clicks(session):
 
 
 def saying_click(session):
-    """A press on the saying released over the caption strip is no click and
-    leaves the saver running; a press and release on the saying ends it."""
+    """Only a press and release both on the saying is a click that ends it."""
     saver, panel = covering_with_panel(session)
     server = session.server
     server.move(*panel.saying_point())
@@ -280,9 +269,7 @@ def saying_click(session):
 
 
 def command_lines(session):
-    """Without "/s" exactly so nothing shows and the program ends by itself,
-    having seeded the quote file all the same; "/s" inside a word runs the
-    saver."""
+    """Without "/s" nothing shows but the file is seeded; "x/sx" runs it."""
     for args in ((), ("/S",), ("/p", "1234"), ("/c:1234",)):
         remove_quote_file(session)
         saver = session.start(*args)
@@ -296,9 +283,8 @@ def command_lines(session):
 
 
 def instances(session):
-    """Beside a running saver a new start ends at once without touching the
-    quote file; of several started together with no quote file, one seeds
-    it and runs, and the others end."""
+    """A start beside a running saver ends untouched; of a crowd started
+    together one seeds and runs."""
     first, _ = session.start_covering("/s")
     # An empty file would be seeded by any instance that got that far.
     with open(session.quote_file, "wb"):

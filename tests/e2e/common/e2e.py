@@ -1,15 +1,6 @@
-"""What the end-to-end tests of both builds share: the Linux program on X and
-Sagelight.scr under Wine run on a private X server, are driven with xdotool
-and are judged by what their screen shows. Standard library only.
-
-Timing is judged from observations, never from when the test got round to
-looking: every screenshot is read between two clock readings, so a state it
-shows held at some moment between them, and a change between two
-screenshots happened between the first one's start and the second one's
-end. A test process held up for a while only widens those brackets; a
-bracket too wide to tell a right tick from a wrong one is reported as
-inconclusive, never as a failure.
-"""
+"""What every backend's end-to-end test shares: a display, screenshots and
+input. Timing is judged from screenshots bracketed by clock readings; a
+bracket widened by a held-up test is inconclusive, never a failure."""
 
 import ctypes
 import glob
@@ -70,21 +61,14 @@ def require(*tools):
 
 
 def _end_with_parent():
-    """A server outlives nothing of ours: not even a test killed for taking
-    too long. (Linux's PR_SET_PDEATHSIG.)"""
+    """PR_SET_PDEATHSIG: no server outlives a test killed for taking long."""
     ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)
 
 
 class XServer:
-    """An Xvfb of its own at 1024x768x24 on a display number it picks, so
-    tests run side by side with each other and with anyone else's.
-
-    -noreset: a server that resets when its last client leaves drops a client
-    connecting meanwhile. -retro: the root window shows a weave, so a black
-    screen shows that a window covers it. -fbdir: the server draws into a
-    file in xwd's format, which the tests map and read in a millisecond; a
-    screenshot through a request would take a process and a round trip.
-    -nocursor: the server would draw the pointer into that file too."""
+    """An Xvfb of its own on a display number it picks. -retro shows a weave
+    on the root, so black means covered; -fbdir gives a frame buffer file that
+    screenshots map instead of a round trip per shot."""
 
     def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
         self.fbdir = tempfile.mkdtemp(prefix="sagelight-fb-",
@@ -151,8 +135,7 @@ class XServer:
         return self.run("xdotool", "getwindowfocus").stdout.strip()
 
     def windows(self, class_name):
-        """Viewable windows whose WM_CLASS name matches, as (id, left, top,
-        width, height)."""
+        """Viewable windows of a WM_CLASS name: (id, left, top, width, height)."""
         ids = self.run("xdotool", "search", "--onlyvisible", "--classname",
                        f"^{class_name}$").stdout.split()
         found = []
@@ -169,9 +152,7 @@ class XServer:
         return Shot(raw, self.layout, before, time.monotonic())
 
     def set_monitors(self, monitors, primary):
-        """Splits the screen into `monitors` (Areas) as RandR reports them,
-        the first taking the screen's one output; `primary` is an index, or
-        None to mark none."""
+        """RandR monitors from Areas; `primary` an index or None."""
         for line in self.run("xrandr", "--listmonitors").stdout.splitlines()[1:]:
             self.run("xrandr", "--delmonitor", line.split()[1].lstrip("*+"))
         for i, area in enumerate(monitors):
@@ -222,8 +203,7 @@ class Area:
 
 
 class PixelLayout:
-    """Four bytes a pixel, red, green and blue at `channels`, the fourth
-    byte unused and 0."""
+    """Four bytes a pixel, red, green and blue at `channels`."""
 
     def __init__(self, width, height, channels=(2, 1, 0)):
         self.width, self.height, self.channels = width, height, channels
@@ -261,8 +241,7 @@ class FrameLayout(PixelLayout):
 
 
 class Shot:
-    """The screen as it was at some moment between `before` and `after`,
-    in the frame buffer's own pixel format."""
+    """The screen at some moment between `before` and `after`."""
 
     def __init__(self, raw, layout, before, after):
         self.raw, self.layout, self.before, self.after = raw, layout, before, after
@@ -292,13 +271,11 @@ class Shot:
         return Shot(bytes(raw), self.layout, self.before, self.after)
 
     def shows_root(self):
-        """Whether the root window's weave shows: white pixels four apart
-        with black between them, as no text is drawn."""
+        """Whether the root window's weave shows."""
         return self.raw.count(WEAVE) > 1000
 
     def lit_box(self):
-        """(left, top, right, bottom), inclusive, of all that is not black,
-        or None for a black screen."""
+        """(left, top, right, bottom) of all that is not black, or None."""
         stride = 4 * self.width
         lines = [self.raw[y * stride:(y + 1) * stride] for y in range(self.height)]
         rows = [y for y, line in enumerate(lines) if line.strip(b"\0")]
@@ -312,9 +289,8 @@ class Shot:
         return left, rows[0], right, rows[-1]
 
     def find_panel(self):
-        """The panel, when its frame is the first thing lit on the screen:
-        its top and bottom rows are runs of exactly 273 pixels of one palette
-        colour."""
+        """The panel whose frame is the first thing lit: its top and bottom
+        rows are runs of exactly 273 pixels of one palette colour."""
         first = (len(self.raw) - len(self.raw.lstrip(b"\0"))) // 4
         left, top = first % self.width, first // self.width
         colour = self.pixel(left, top) if first < self.width * self.height else None
@@ -427,8 +403,7 @@ INFORMATION_BLUE = (0, 120, 215)
 
 
 def text_bands(shot, box):
-    """Bands of rows with dark text right of a message box's icon: the
-    prompt's lines and the button's caption."""
+    """Bands of dark text rows right of a message box's icon."""
     left, top, right, bottom = box
     dark_rows = [y for y in range(top, bottom + 1)
                  if any(max(shot.pixel(x, y)) < 96 for x in range(left + 56, right - 11))]
@@ -436,8 +411,7 @@ def text_bands(shot, box):
 
 
 def check_box_face(shot, box):
-    """A message box at (left, top, right, bottom) stands centred and shows
-    its information icon, the prompt's two lines and the button."""
+    """A centred box with the information icon, two lines and a button."""
     left, top, right, bottom = box
     check(abs((left + right) // 2 - SCREEN_WIDTH // 2) <= 1
           and abs((top + bottom) // 2 - SCREEN_HEIGHT // 2) <= 1,
@@ -447,8 +421,7 @@ def check_box_face(shot, box):
 
 
 def wait_panel(screenshot, within, what, saver=None, area=None):
-    """The panel and the screenshot it shows in, once one passes
-    check_panel: only the panel is lit (in `area`, when given)."""
+    """The panel and its screenshot, once only the panel is lit (in `area`)."""
     found = []
 
     def panel_shows():
@@ -469,8 +442,7 @@ def wait_panel(screenshot, within, what, saver=None, area=None):
 
 
 def keep(shot, name):
-    """Saves a screenshot worth a look into the folder that
-    $SAGELIGHT_E2E_SCREENSHOTS names, if it names one."""
+    """Saves a screenshot into $SAGELIGHT_E2E_SCREENSHOTS, if set."""
     folder = os.environ.get("SAGELIGHT_E2E_SCREENSHOTS")
     if folder:
         os.makedirs(folder, exist_ok=True)
@@ -514,9 +486,8 @@ WIDEST_BRACKET = 0.45
 
 
 def measure(what, start, end, low, high):
-    """Whether the time from `start` to `end` can lie in [low, high]
-    seconds, and whether that tells: a narrow bracket does, and so does one
-    that lies wholly inside [low, high], however wide."""
+    """Whether the time can lie in [low, high], and whether that tells (a
+    narrow bracket, or one wholly inside)."""
     shortest, longest = elapsed(start, end)
     print(f"{what}: {shortest:.3f} to {longest:.3f} s (expected {low:g} to {high:g} s)")
     told = longest - shortest <= WIDEST_BRACKET or low <= shortest <= longest <= high
@@ -524,8 +495,7 @@ def measure(what, start, end, low, high):
 
 
 def judge(what, start, end, low, high):
-    """Fails when the time from `start` to `end` cannot lie in [low, high];
-    True when it was told narrowly, False when the test was held up."""
+    """Fails when the time cannot lie in [low, high]; False when held up."""
     fits, narrow = measure(what, start, end, low, high)
     shortest, longest = elapsed(start, end)
     check(fits, f"{what} took {shortest:.2f} to {longest:.2f} s, not {low:g} to {high:g} s")
@@ -533,8 +503,7 @@ def judge(what, start, end, low, high):
 
 
 def wait_for(condition, within, what, saver=None, interval=0.05):
-    """The first true value of `condition()`; fails after `within` seconds
-    or as soon as the saver has ended."""
+    """The first true `condition()`; fails after `within` s or if the saver ends."""
     deadline = time.monotonic() + within
     while True:
         result = condition()
@@ -548,8 +517,7 @@ def wait_for(condition, within, what, saver=None, interval=0.05):
 
 
 class Watch:
-    """Screenshots taken back to back, kept as the runs of what they showed:
-    each run is [what, Moment of its first screenshot, Moment of its last]."""
+    """Back-to-back screenshots as runs of [what, first Moment, last Moment]."""
 
     INTERVAL = 0.01
 
@@ -579,9 +547,8 @@ class Watch:
         self.until(lambda _: time.monotonic() >= end, seconds + 1, "")
 
     def changes(self, *followed):
-        """(what showed, Moment it began) for each change seen; the first
-        entry has no Moment. Given what to follow, it leaves out all else but
-        panels, such as frames caught half drawn."""
+        """(what showed, Moment it began) per change; given what to follow,
+        all else but panels (frames caught half drawn) is left out."""
         kept = []
         for shows, first, last in self.runs:
             if followed and shows not in followed and not isinstance(shows, Panel):
@@ -597,8 +564,7 @@ class Watch:
 
 
 class Saver:
-    """One run of the program, with its output kept in files. Subclasses
-    say how to start it."""
+    """One run of the program, its output kept in files."""
 
     def __init__(self, argv, env, settle):
         self.settle = settle
@@ -623,8 +589,7 @@ class Saver:
         return self.errors.read().decode("utf-8", "replace")
 
     def still_running(self, what):
-        """Gives the saver time to handle what was sent; a slow machine can
-        only make this pass, never fail."""
+        """A slow machine can only make this pass, never fail."""
         status = self.wait(self.settle)
         check(status is None, f"the saver ended with status {status} after {what}")
 
@@ -640,8 +605,8 @@ class Saver:
 
 
 class Session:
-    """An X server and the savers started on it for one test case; a
-    backend says how a saver starts and what its platform does on its own."""
+    """A display and the savers of one case; a backend says how a saver
+    starts and what its platform does on its own."""
 
     settle = 0.5  # for a sent event to reach the program and be handled
     records_at_show = False  # a new window gets the pointer's place at once
@@ -675,8 +640,7 @@ class Session:
         return saver
 
     def start_covering(self, *args):
-        """Starts a saver while watching the screen; returns it and the watch
-        once its window covers the screen and takes keys."""
+        """The saver and its Watch, once it covers the screen and takes keys."""
         watch = Watch(self.server)
         check(watch.sample() == ROOT, "the screen is covered before the saver starts")
         saver = self.start(*args)
@@ -694,15 +658,10 @@ NSS_WRAPPER = "libnss_wrapper.so"
 
 
 class NativeSession(Session):
-    """The Linux program, with data and runtime folders and a home of its own
-    shared by the savers it starts, as the starts of one user share them.
-
-    The single-instance lock follows the user alone: /run/user/UID, else a
-    folder under the home that the password database names. So that test
-    cases running side by side do not meet at one lock, each session's
-    savers see a password database of their own (nss_wrapper) that names the
-    session's home, and where /run/user/UID is there, a /run/user emptied
-    for them in a mount namespace of their own."""
+    """The Linux program with folders and a home of its own. The instance
+    lock follows the user alone; so that cases side by side do not share one,
+    each session gets its own password database (nss_wrapper) and an empty
+    /run/user in a mount namespace."""
 
     def __init__(self, binary, *screen, server=None):
         self.nss_wrapper = next(iter(glob.glob(f"/usr/lib/*/{NSS_WRAPPER}")
@@ -754,9 +713,7 @@ class NativeSession(Session):
 
 
 def main(cases, make_session, tools=(), server_tools=TOOLS):
-    """Runs the case named on the command line in a session of its own:
-    exit status 0 when it passes, 1 when it fails, SKIP when the machine
-    cannot run it."""
+    """Runs the case named by argv[1]: 0 passes, 1 fails, SKIP cannot run."""
     if len(sys.argv) < 2 or sys.argv[1] not in cases:
         print(f"usage: {sys.argv[0]} {{{','.join(cases)}}} ...", file=sys.stderr)
         return 2

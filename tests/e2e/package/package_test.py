@@ -1,20 +1,6 @@
 #!/usr/bin/env python3
-"""The files users install, installed as users do.
-
-Usage: package_test.py {man,deb,msi}
-
-man  the manual page renders without a warning and names itself for whatis.
-deb  cpack makes the Debian package from this build; it installs into a
-     scratch root whose package database knows this machine's copies of the
-     libraries it depends on, the installed program seeds a quote file, and
-     the package removes and purges without leaving a file behind.
-msi  the Windows installer, under Wine in a prefix of its own: msiexec puts
-     Sagelight.scr in the system folder and chooses it as the screen saver,
-     and uninstalling it the way Windows' settings do leaves no trace.
-
-The build hands over what to test in SAGELIGHT_* variables (see
-CMakeLists.txt beside this file). Standard library only.
-"""
+"""The files users install, installed as users do: package_test.py
+{man,deb,msi}, with what to test in SAGELIGHT_* variables from ctest."""
 
 import gzip
 import os

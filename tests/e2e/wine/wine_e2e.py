@@ -1,18 +1,9 @@
 #!/usr/bin/env python3
-"""End-to-end tests of Sagelight.scr under Wine, on a private X server.
+"""Sagelight.scr under Wine on a private X server: wine_e2e.py CASE.
 
-Usage: wine_e2e.py CASE. The prefix case makes the Wine prefix that the
-others share (SAGELIGHT_WINE_PREFIX); cleanup removes it. SAGELIGHT_SCR
-names the program under test. The start-up measurement under bench/win32
-uses this module too.
-
-Wine keeps its own idea of where the pointer is, and a fresh wineserver puts
-it at the screen's centre until X reports a movement. The pointer message
-that comes with a newly shown window carries that place, so every case
-starts with a fresh wineserver and the real pointer at the centre: both then
-agree, as they do on Windows, where the pointer message of a new window
-carries the pointer's real place.
-"""
+A fresh wineserver places the pointer at the centre until X reports a move,
+and a new window's pointer message carries that place: every case starts a
+fresh wineserver with the real pointer at the centre, so both agree."""
 
 import os
 import shutil

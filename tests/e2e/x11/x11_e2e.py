@@ -1,10 +1,5 @@
 #!/usr/bin/env python3
-"""End-to-end tests of the Linux program on a private X server.
-
-Usage: x11_e2e.py CASE PATH/TO/sagelight. Each run has its own server and
-its own data and runtime folders, shared by the savers it starts as the
-starts of one user share them.
-"""
+"""The Linux program on a private X server: x11_e2e.py CASE PATH/TO/sagelight."""
 
 import os
 import resource
