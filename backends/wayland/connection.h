@@ -63,6 +63,15 @@ class InputTarget {
   virtual void PointerButton(ui::MouseButton /*button*/, bool /*pressed*/,
                              const ui::PointerInput& /*at*/) {}
   virtual void KeyPressed(xkb_keysym_t /*keysym*/, const ui::KeyInput& /*key*/) {}
+
+  // A surface full screen on an output knows where it lies in the layout
+  // once the compositor has put it there: the pointer over it is judged on
+  // the desktop, so that a surface moved under a resting pointer is no move.
+  // Other surfaces (a box) never learn their place.
+  [[nodiscard]] virtual bool FullScreen() const { return false; }
+  // Its top-left corner in the layout's logical units; nothing while the
+  // compositor is still placing it.
+  [[nodiscard]] virtual std::optional<std::pair<int, int>> Origin() const { return std::nullopt; }
 };
 
 // The process's connection to the compositor and what all its surfaces
@@ -143,6 +152,7 @@ class Connection {
   Output* OutputOf(zxdg_output_v1* logical);
   InputTarget* TargetOf(wl_surface* surface, int& scale) const;
   [[nodiscard]] ui::PointerInput PointerHere() const;
+  void PointerAt(wl_fixed_t x, wl_fixed_t y);
   void ApplyCursor();
   void Keymap(std::uint32_t format, int fd, std::uint32_t size);
   void Key(std::uint32_t key, std::uint32_t state);
@@ -171,6 +181,8 @@ class Connection {
   std::uint32_t pointer_serial_ = 0;
   double pointer_x_ = 0;  // surface coordinates
   double pointer_y_ = 0;
+  // Where the last position that counted lay in the layout.
+  std::optional<std::pair<double, double>> pointer_layout_;
   bool left_ = false;
   bool right_ = false;
   bool middle_ = false;

@@ -29,7 +29,7 @@ void FormSurface::Create(ui::EventPath& path) {
   }
   toplevel_ = std::make_unique<Toplevel>(connection_, design.caption, this, output_.scale);
   if (design.maximized) {
-    toplevel_->SetFullscreen(output_.proxy);
+    toplevel_->SetFullscreen(output_);
   } else {
     toplevel_->SetFixedSize(path.PixelsX(static_cast<float>(design.width)) / output_.scale,
                             path.PixelsY(static_cast<float>(design.height)) / output_.scale);
@@ -40,7 +40,7 @@ void FormSurface::Create(ui::EventPath& path) {
 void FormSurface::MoveTo(const Output& output) {
   output_ = output;
   if (toplevel_ && Design().maximized) {
-    toplevel_->SetFullscreen(output_.proxy);
+    toplevel_->SetFullscreen(output_);
     dirty_ = true;
   }
 }
@@ -160,6 +160,12 @@ void FormSurface::Paint(Canvas& canvas, int buffer, bool fresh) {
   }
 }
 
+bool FormSurface::FullScreen() const { return Design().maximized; }
+
+std::optional<std::pair<int, int>> FormSurface::Origin() const {
+  return toplevel_ ? toplevel_->Origin() : std::nullopt;
+}
+
 void FormSurface::PointerMoved(const ui::PointerInput& at) { path_->PointerMoved(at); }
 
 void FormSurface::PointerButton(ui::MouseButton button, bool pressed, const ui::PointerInput& at) {
@@ -176,9 +182,11 @@ Curtain::Curtain(Connection& connection, const Output& output, InputTarget& keys
     : output_(output.name),
       keys_(keys),
       toplevel_(std::make_unique<Toplevel>(connection, "", this, 1)) {
-  toplevel_->SetFullscreen(output.proxy);
+  toplevel_->SetFullscreen(output);
   toplevel_->Map();
 }
+
+std::optional<std::pair<int, int>> Curtain::Origin() const { return toplevel_->Origin(); }
 
 void Curtain::KeyPressed(xkb_keysym_t keysym, const ui::KeyInput& key) {
   keys_.KeyPressed(keysym, key);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "backends/wayland/connection.h"
@@ -38,6 +40,8 @@ class FormSurface final : public ui::Form, public InputTarget {
   void PointerMoved(const ui::PointerInput& at) override;
   void PointerButton(ui::MouseButton button, bool pressed, const ui::PointerInput& at) override;
   void KeyPressed(xkb_keysym_t keysym, const ui::KeyInput& key) override;
+  [[nodiscard]] bool FullScreen() const override;
+  [[nodiscard]] std::optional<std::pair<int, int>> Origin() const override;
 
  protected:
   void Changed(ui::ElementId id, ui::Property what) override;
@@ -76,6 +80,10 @@ class Curtain final : public InputTarget {
   [[nodiscard]] std::uint32_t output() const { return output_; }
 
   void KeyPressed(xkb_keysym_t keysym, const ui::KeyInput& key) override;
+  // Its pointer input is dropped, but a move over it still tells where the
+  // pointer is on the desktop.
+  [[nodiscard]] bool FullScreen() const override { return true; }
+  [[nodiscard]] std::optional<std::pair<int, int>> Origin() const override;
 
  private:
   std::uint32_t output_;

@@ -36,15 +36,10 @@ const wl_pointer_listener Connection::kPointerListener = {
           auto* self = static_cast<Connection*>(data);
           self->pointer_surface_ = surface;
           self->pointer_serial_ = serial;
-          self->pointer_x_ = wl_fixed_to_double(x);
-          self->pointer_y_ = wl_fixed_to_double(y);
           self->ApplyCursor();
-          // Arriving is the first position the surface learns, as a move
-          // into a window reports one on other window systems.
-          int scale = 1;
-          if (InputTarget* target = self->TargetOf(surface, scale)) {
-            target->PointerMoved(self->PointerHere());
-          }
+          // Arriving is a position like any other: the user's move onto the
+          // surface, or the surface coming under a resting pointer.
+          self->PointerAt(x, y);
         },
     .leave =
         +[](void* data, wl_pointer* /*pointer*/, std::uint32_t /*serial*/,
@@ -53,17 +48,8 @@ const wl_pointer_listener Connection::kPointerListener = {
           self->pointer_surface_ = nullptr;
           self->left_ = self->right_ = self->middle_ = false;
         },
-    .motion =
-        +[](void* data, wl_pointer* /*pointer*/, std::uint32_t /*time*/, wl_fixed_t x,
-            wl_fixed_t y) {
-          auto* self = static_cast<Connection*>(data);
-          self->pointer_x_ = wl_fixed_to_double(x);
-          self->pointer_y_ = wl_fixed_to_double(y);
-          int scale = 1;
-          if (InputTarget* target = self->TargetOf(self->pointer_surface_, scale)) {
-            target->PointerMoved(self->PointerHere());
-          }
-        },
+    .motion = +[](void* data, wl_pointer* /*pointer*/, std::uint32_t /*time*/, wl_fixed_t x,
+                  wl_fixed_t y) { static_cast<Connection*>(data)->PointerAt(x, y); },
     .button =
         +[](void* data, wl_pointer* /*pointer*/, std::uint32_t /*serial*/, std::uint32_t /*time*/,
             std::uint32_t button, std::uint32_t state) {
@@ -175,6 +161,32 @@ InputTarget* Connection::TargetOf(wl_surface* surface, int& scale) const {
   }
   scale = found->second.scale;
   return found->second.target;
+}
+
+void Connection::PointerAt(wl_fixed_t x, wl_fixed_t y) {
+  pointer_x_ = wl_fixed_to_double(x);
+  pointer_y_ = wl_fixed_to_double(y);
+  int scale = 1;
+  InputTarget* target = TargetOf(pointer_surface_, scale);
+  if (target == nullptr) {
+    return;
+  }
+  if (target->FullScreen()) {
+    // Compositors show a new surface somewhere first and move it to its
+    // output later, and re-place surfaces when outputs come and go; the
+    // pointer that rests meanwhile arrives at new places on the surface.
+    // Only a new place on the desktop is the user's move.
+    const std::optional<std::pair<int, int>> origin = target->Origin();
+    if (!origin) {
+      return;
+    }
+    const std::pair<double, double> layout{pointer_x_ + origin->first, pointer_y_ + origin->second};
+    if (pointer_layout_ == layout) {
+      return;
+    }
+    pointer_layout_ = layout;
+  }
+  target->PointerMoved(PointerHere());
 }
 
 ui::PointerInput Connection::PointerHere() const {

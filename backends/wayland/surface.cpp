@@ -136,7 +136,10 @@ Toplevel::Toplevel(Connection& connection, const std::string& title, InputTarget
       .configure =
           +[](void* data, xdg_surface* surface, std::uint32_t serial) {
             xdg_surface_ack_configure(surface, serial);
-            static_cast<Toplevel*>(data)->unanswered_ = true;
+            auto* self = static_cast<Toplevel*>(data);
+            self->unanswered_ = true;
+            self->acked_width_ = self->configured_width_;
+            self->acked_height_ = self->configured_height_;
           },
   };
   xdg_surface_add_listener(xdg_surface_, &kXdgSurfaceListener, this);
@@ -157,7 +160,21 @@ Toplevel::~Toplevel() {
   Free(buffers_[1]);
 }
 
-void Toplevel::SetFullscreen(wl_output* output) { xdg_toplevel_set_fullscreen(toplevel_, output); }
+void Toplevel::SetFullscreen(const Output& output) {
+  fullscreen_on_ = output.name;
+  xdg_toplevel_set_fullscreen(toplevel_, output.proxy);
+}
+
+std::optional<std::pair<int, int>> Toplevel::Origin() const {
+  const Output* output = fullscreen_on_ ? connection_.FindOutput(*fullscreen_on_) : nullptr;
+  // The output's place as it is now: when outputs are laid out anew, the
+  // compositor keeps a full-screen surface on its output.
+  if (output == nullptr || acked_width_ != output->width / output->scale ||
+      acked_height_ != output->height / output->scale) {
+    return std::nullopt;
+  }
+  return std::pair(output->x, output->y);
+}
 
 void Toplevel::SetFixedSize(int width, int height) {
   xdg_toplevel_set_min_size(toplevel_, width, height);

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "backends/wayland/connection.h"
 #include "ui/pixel_rect.h"
@@ -57,7 +59,7 @@ class Toplevel {
 
   // Set before Map(): full-screen on `output`, or a fixed size in surface
   // units, above `parent`.
-  void SetFullscreen(wl_output* output);
+  void SetFullscreen(const Output& output);
   void SetFixedSize(int width, int height);
   void SetParent(const Toplevel& parent);
   // Asks the compositor to show the surface; it answers with a configure.
@@ -71,6 +73,13 @@ class Toplevel {
   // A configure was acknowledged and awaits a commit that answers it: the
   // compositor may hold back showing the program's surfaces until then.
   [[nodiscard]] bool Unanswered() const { return unanswered_; }
+  // Where a full-screen surface's top-left corner lies in the layout: its
+  // output's place, once the compositor has sized the surface to that
+  // output; before, it may show the surface elsewhere. That size is taken
+  // as acknowledged, not as shown: a compositor that waits for the answer
+  // only so long (sway) places the surface without it, and the pointer's
+  // position there may come before a buffer is free to answer with.
+  [[nodiscard]] std::optional<std::pair<int, int>> Origin() const;
   // The compositor asked the surface to close (its title bar's close box).
   [[nodiscard]] bool CloseRequested() const { return close_requested_; }
 
@@ -105,6 +114,9 @@ class Toplevel {
   int pending_height_ = 0;
   bool close_requested_ = false;
   bool unanswered_ = false;
+  std::optional<std::uint32_t> fullscreen_on_;  // the registry's name of its output
+  int acked_width_ = 0;                         // the size of the last configure acknowledged
+  int acked_height_ = 0;
 
   Buffer buffers_[2];
 };

@@ -331,6 +331,11 @@ LAYOUTS = {
     "origin_second": ([("output", SCREEN, "position", str(OTHER_WIDTH), "0"),
                        ("output", OTHER, "position", "0", "0")], OTHER,
                       (0, 0, OTHER_WIDTH, OTHER_HEIGHT)),
+    # No output at the origin: sway shows a new surface elsewhere first and
+    # then moves it under the resting pointer, which must not end the saver.
+    "origin_off": ([("output", SCREEN, "position", "200", "0"),
+                    ("output", OTHER, "position", str(200 + SCREEN_WIDTH), "0")], SCREEN,
+                   (200, 0, SCREEN_WIDTH, SCREEN_HEIGHT)),
 }
 
 
