@@ -1,6 +1,5 @@
 #include "backends/wayland/connection.h"
 
-
 #include <algorithm>
 #include <clocale>
 #include <cstdio>

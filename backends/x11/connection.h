@@ -12,8 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/stage.h"
 #include "ui/platform.h"
+#include "ui/stage.h"
 
 namespace sagelight::x11 {
 

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
