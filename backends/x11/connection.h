@@ -12,18 +12,14 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/pixel_rect.h"
 #include "ui/platform.h"
 #include "ui/stage.h"
 
 namespace sagelight::x11 {
 
 // A rectangle in pixels, in the coordinates of the window it lies in.
-struct Area {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
+using Area = ui::PixelRect;
 
 // The process's connection to the X server and what every window of the
 // program shares: the screen's size and resolution, colours, fonts, atoms

@@ -84,8 +84,8 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
   const ui::FormDesign& design = Design();
   Area area = stage.screen;
   if (!design.maximized) {
-    area = Area{stage.screen.x + path_->PixelsX(static_cast<float>(design.left)),
-                stage.screen.y + path_->PixelsY(static_cast<float>(design.top)),
+    area = Area{stage.screen.left + path_->PixelsX(static_cast<float>(design.left)),
+                stage.screen.top + path_->PixelsY(static_cast<float>(design.top)),
                 std::max(1, path_->PixelsX(static_cast<float>(design.width))),
                 std::max(1, path_->PixelsY(static_cast<float>(design.height)))};
   }
@@ -97,7 +97,7 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
   attributes.event_mask = KeyPressMask | PointerMotionMask | ButtonPressMask | ButtonReleaseMask |
                           StructureNotifyMask | FocusChangeMask;
   attributes.cursor = connection_.PointerCursor(pointer_shape);
-  window_ = XCreateWindow(display, connection_.root(), area.x, area.y,
+  window_ = XCreateWindow(display, connection_.root(), area.left, area.top,
                           static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), 0,
                           CopyFromParent, InputOutput, CopyFromParent,
                           CWBackPixel | CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
@@ -123,7 +123,7 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
   class_hint.res_class = res_class.data();
   for (const Area& other : stage.others) {
     const Window window = XCreateWindow(
-        display, connection_.root(), other.x, other.y, static_cast<unsigned>(other.width),
+        display, connection_.root(), other.left, other.top, static_cast<unsigned>(other.width),
         static_cast<unsigned>(other.height), 0, CopyFromParent, InputOutput, CopyFromParent,
         CWBackPixel | CWOverrideRedirect | CWDontPropagate | CWCursor, &curtain);
     XSetClassHint(display, window, &class_hint);

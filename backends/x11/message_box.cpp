@@ -92,8 +92,8 @@ class MessageBox {
   void Create(const std::string& title, const BoxPlace& place, ui::PointerShape pointer_shape) {
     const int width = layout_.width;
     const int height = layout_.height;
-    const int left = place.area.x + (place.area.width - width) / 2;
-    const int top = place.area.y + (place.area.height - height) / 2;
+    const int left = place.area.left + (place.area.width - width) / 2;
+    const int top = place.area.top + (place.area.height - height) / 2;
     const Window owner = place.owner;
     XSetWindowAttributes attributes{};
     attributes.background_pixel = connection_.Pixel(kFace);
