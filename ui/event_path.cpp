@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <new>
 
 #include "runtime/code_page.h"
-#include "runtime/record_file.h"
 #include "runtime/runtime_error.h"
 
 namespace sagelight::ui {
