@@ -24,6 +24,32 @@ packages=(
   libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols python3-dbus
 )
 source scripts/install-missing.sh
+
+# The installer ships the 32-bit Sagelight.scr, and the Wine tests run that
+# file when 32-bit Wine works here. It takes a kernel that runs 32-bit
+# programs: where it does not, installing wine32 would leave /usr/bin/wine
+# unable to start anything, so the tests run the 64-bit twin instead.
+runs_32_bit_programs() {
+  local probe status=0
+  probe=$(mktemp -p "$PWD" .probe-i386.XXXXXX)
+  # The smallest i386 program: exit(42).
+  printf '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x28\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || status=$?
+  rm -f "$probe"
+  ((status == 42))
+}
+if [[ "$preset" == ci ]] && ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'ok installed'; then
+  if runs_32_bit_programs; then
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+      echo "==> Adding the i386 architecture for 32-bit Wine"
+      $([[ $(id -u) -ne 0 ]] && echo sudo) dpkg --add-architecture i386
+    fi
+    packages+=(wine32:i386)
+  else
+    echo "==> This kernel does not run 32-bit programs: the Wine tests run the 64-bit Sagelight.scr"
+  fi
+fi
 install_missing "${packages[@]}"
 
 jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
