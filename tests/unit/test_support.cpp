@@ -1,10 +1,12 @@
 #include "tests/unit/test_support.h"
 
-#include <atomic>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <fstream>
 #include <iterator>
-#include <random>
-#include <sstream>
 
 #include "runtime/random.h"
 #include "startup/module1.h"
@@ -12,13 +14,8 @@
 namespace sagelight::testing {
 
 TempDir::TempDir() {
-  static std::atomic<int> counter{0};
-  std::random_device entropy;
-  const auto base = std::filesystem::temp_directory_path();
-  do {
-    path_ = base / ("sagelight-test-" + std::to_string(entropy()) + "-" +
-                    std::to_string(counter.fetch_add(1)));
-  } while (!std::filesystem::create_directory(path_));
+  std::string pattern = (std::filesystem::temp_directory_path() / "sagelight-test-XXXXXX").string();
+  path_ = mkdtemp(pattern.data());
 }
 
 TempDir::~TempDir() {
@@ -36,6 +33,48 @@ std::string ReadFile(const std::filesystem::path& path) {
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+ChildResult InChild(const std::function<void()>& prepare, const std::function<void()>& action) {
+  int report[2];
+  if (pipe(report) != 0) {
+    return {};
+  }
+  const pid_t child = fork();
+  if (child == 0) {
+    close(report[0]);
+    prepare();
+    ChildResult result{0, ""};
+    try {
+      action();
+    } catch (const rt::RuntimeError& error) {
+      result = {error.Number(), error.File()};
+    }
+    (void)!write(report[1], &result.number, sizeof result.number);
+    (void)!write(report[1], result.file.data(), result.file.size());
+    _exit(0);
+  }
+  close(report[1]);
+  std::string bytes;
+  char chunk[256];
+  for (ssize_t got; (got = read(report[0], chunk, sizeof chunk)) > 0;) {
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+  close(report[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  ChildResult result;
+  if (WIFEXITED(status) && bytes.size() >= sizeof result.number) {
+    std::memcpy(&result.number, bytes.data(), sizeof result.number);
+    result.file = bytes.substr(sizeof result.number);
+  }
+  return result;
+}
+
+void LimitFileSize(rlim_t bytes) {
+  signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit{bytes, bytes};
+  setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 ProgramTest::ProgramTest()

@@ -81,13 +81,10 @@ TEST(MessageBoxLayoutTest, FitsItsTextOnTheScreen) {
     std::size_t lines;
     int width, height;
   };
-  const std::string tall = [] {
-    std::string text;
-    for (int i = 0; i < 100; ++i) {
-      text += "line\r\n";
-    }
-    return text;
-  }();
+  std::string tall;
+  while (tall.size() < 600) {
+    tall += "line\r\n";
+  }
   const Case cases[] = {
       {"short: the narrowest box", "Hello", MessageIcon::kInformation, 1, 1024, 768, 1, 160, 91},
       {"no icon but information and critical", "Hello", MessageIcon::kQuestion, 1, 1024, 768, 1,
