@@ -4,9 +4,8 @@ import math
 import os
 import time
 
-from e2e import (CENTRE, DARK, LIT, OVERSIZED_SIZE, ROOT, SCREEN_HEIGHT, SCREEN_WIDTH,
-                 SEEDED_SIZE, TICK_SLACK, Failure, Moment, Panel, Watch, check, check_panel,
-                 judge, keep, measure, wait_for)
+from e2e import (CENTRE, DARK, LIT, OVERSIZED_SIZE, ROOT, SCREEN, SEEDED_SIZE, TICK_SLACK,
+                 Failure, Moment, Panel, Watch, check, check_panel, judge, measure, wait_for)
 
 # A busy machine may hold the test up in a row; an attempt that can judge
 # decides, so more attempts cost time only when the machine is slow.
@@ -26,14 +25,21 @@ def into(changes, was, now):
             if matches(before, was) and matches(after, now)]
 
 
-def until_conclusive(session, watch_once):
-    """Starts a timed observation afresh only when a held-up test could not judge."""
-    for attempt in range(1, ATTEMPTS + 1):
-        if watch_once():
-            return
-        print(f"attempt {attempt}: the test was held up too long to judge; starting again")
-        session.afresh()
-    raise Failure(f"held up in all {ATTEMPTS} attempts: nothing could be judged")
+def conclusive(watch_once):
+    """A case whose timed observation starts afresh only when a held-up test
+    could not judge. The quote file goes after it: a later case may share
+    the folder."""
+    def case(session):
+        try:
+            for attempt in range(1, ATTEMPTS + 1):
+                if watch_once(session):
+                    return
+                print(f"attempt {attempt}: the test was held up too long to judge; starting again")
+                session.afresh()
+            raise Failure(f"held up in all {ATTEMPTS} attempts: nothing could be judged")
+        finally:
+            remove_quote_file(session)
+    return case
 
 
 def remove_quote_file(session):
@@ -41,22 +47,16 @@ def remove_quote_file(session):
         os.remove(session.quote_file)
 
 
+@conclusive
 def cycle(session):
     """From a seeding start: black for 1 s, then a saying for 17 s of every 20."""
     remove_quote_file(session)
-    until_conclusive(session, lambda: watch_cycle(session))
-
-
-def watch_cycle(session):
     saver, watch = session.start_covering("/s")
     check(os.path.getsize(session.quote_file) == SEEDED_SIZE,
           f"the quote file holds {os.path.getsize(session.quote_file)} bytes after the start")
     watch.until(is_panel, 5, "a panel shows", saver)
     watch.follow(1.0)
-    shot = session.server.screenshot()
-    check_panel(shot)
-    keep(shot, type(session).__name__.lower() + "-panel")
-
+    check_panel(session.server.screenshot())
     watch.until(lambda _: len(into(watch.changes(ROOT, DARK), is_panel, DARK)) >= 2, 45,
                 "the second saying hides", saver)
     session.server.key("q")
@@ -67,10 +67,9 @@ def watch_cycle(session):
     check(changes[0][0] == ROOT, "the screen was covered before the saver started")
     for (was, _), (now, _) in zip(changes, changes[1:]):
         check(not (is_panel(was) and is_panel(now)), f"{was} became {now} while it showed")
-    covered = changes[1][1]
     shows = [moment for now, moment in changes[1:] if is_panel(now)]
     hides = into(changes, is_panel, DARK)
-    first = judge("from the covered screen to the first saying", covered, shows[0], 0.4,
+    first = judge("from the covered screen to the first saying", changes[1][1], shows[0], 0.4,
                   1 + TICK_SLACK)
     showing = [judge(f"saying {i + 1} showing", shows[i], hides[i], 17 - TICK_SLACK,
                      17 + TICK_SLACK) for i in (0, 1)]
@@ -79,6 +78,7 @@ def watch_cycle(session):
     return first and any(showing) and any(period)
 
 
+@conclusive
 def tick_error(session):
     """Each tick 1 reports an overflowing quote count in a box that blocks
     input and ticks; after it the cycle goes on, missed ticks not made up,
@@ -86,13 +86,6 @@ def tick_error(session):
     os.makedirs(os.path.dirname(session.quote_file), exist_ok=True)
     with open(session.quote_file, "wb") as quotes:
         quotes.truncate(OVERSIZED_SIZE)
-    try:
-        until_conclusive(session, lambda: watch_tick_errors(session))
-    finally:
-        remove_quote_file(session)  # a later case may share the folder
-
-
-def watch_tick_errors(session):
     server = session.server
     saver, watch = session.start_covering("/s")
 
@@ -124,17 +117,13 @@ def watch_tick_errors(session):
     input_while_open("a letter typed into the box")
     watch.follow(opened + 4.0 - time.monotonic())
     closed = close_box()
-    if session.records_at_show:
-        recorded = CENTRE
-    else:
-        recorded = (100, 100)
+    recorded = CENTRE if session.records_at_show else (100, 100)
+    if not session.records_at_show:
         server.move(*recorded)
         saver.still_running("the first pointer event, which only records")
 
     watch.until(lambda _: len(boxes()) >= 2, 25, "the next tick 1 shows a box", saver)
     first, second = boxes()[:2]
-    narrow = judge("from the covered screen to the first box", watch.changes()[1][1], first,
-                   0.4, 1 + TICK_SLACK)
     # The tick pending when the box closed comes at once, and the next tick
     # 1 is the 19th after it: 19 s after the close when the timer starts its
     # beat anew there, 18 beats after the first beat past the close when it
@@ -148,9 +137,8 @@ def watch_tick_errors(session):
                     19 + TICK_SLACK)]
     check(any(fit for fit, _ in fits), "the next box came neither 18 beats after the first "
           "beat past the close nor 19 s after the close: ticks were made up or lost")
-    conclusive = [narrow, *(told for _, told in fits)]
     watch.follow(0.5)
-    far = (SCREEN_WIDTH - 100, SCREEN_HEIGHT - 100)
+    far = (SCREEN.width - 100, SCREEN.height - 100)
     server.move(*far)
     server.move(*recorded)
     input_while_open("pointer moves and a letter while the box is open")
@@ -159,37 +147,20 @@ def watch_tick_errors(session):
     saver.ends("a move away from the place recorded before the boxes")
     check("run-time error" not in saver.stderr(), f"the runtime reported: {saver.stderr()}")
     check(saver.stderr().count("Timer1_Error") <= 1, "standard error repeats the tick's error")
-    return all(conclusive)
+    return all(told for _, told in fits)
 
 
-def keys(session):
-    """Keys that produce no character leave the saver running; Escape ends it."""
-    saver, _ = session.start_covering("/s")
-    server = session.server
-    server.key("shift")
-    server.key("Left", "Up", "Right", "Down")
-    server.key("ctrl", "alt", "F1", "F5", "Delete")
-    saver.still_running("keys that produce no character")
-    server.key("Escape")
-    saver.ends("Escape")
-
-
-def alt_keys(session):
-    """German keyboard: Alt+letter or digit types nothing; AltGr+Q types "@"."""
-    session.server.keyboard_layout("de")
-    saver, _ = session.start_covering("/s")
-    session.server.key("alt+a", "alt+7")
-    saver.still_running("Alt with a letter and with a digit")
-    session.server.key("ISO_Level3_Shift+q")
-    saver.ends("AltGr+Q, which types @")
-
-
-def non_latin_key(session):
-    """On a Russian keyboard a Cyrillic letter ends the saver."""
-    session.server.keyboard_layout("ru")
-    saver, _ = session.start_covering("/s")
-    session.server.key("Cyrillic_ef")
-    saver.ends("a Cyrillic letter")
+def typing(layout, quiet, ending):
+    """On a keyboard `layout`, the `quiet` keys produce no character and
+    leave the saver running; the `ending` one ends it."""
+    def case(session):
+        session.server.keyboard_layout(layout)
+        saver, _ = session.start_covering("/s")
+        session.server.key(*quiet)
+        saver.still_running(f"the keys {quiet}")
+        session.server.key(ending)
+        saver.ends(ending)
+    return case
 
 
 def covering_with_panel(session):
@@ -204,16 +175,15 @@ def record_pointer(session, saver, panel):
     if session.records_at_show:
         saver.still_running("showing the window under a still pointer")
         return CENTRE
-    session.server.move(*panel.background_point())
+    session.server.move(*SCREEN.background_point(panel))
     saver.still_running("the first pointer event, which only records")
-    return panel.background_point()
+    return SCREEN.background_point(panel)
 
 
 def pointer(session):
     """After the recording event, a one-pixel move over the background ends."""
     saver, panel = covering_with_panel(session)
-    recorded = record_pointer(session, saver, panel)
-    x, y = recorded
+    x, y = recorded = record_pointer(session, saver, panel)
     if panel.contains(x, y):
         # The panel came up under the pointer: leave it for the background.
         target = (panel.left - 1, y) if panel.left > 0 else (panel.right + 1, y)
@@ -236,12 +206,12 @@ def panel_clicks(session):
     # its place in twips rounded to pixels.
     for x, y in ((panel.left, panel.top + 80), (panel.left + 100, panel.top),
                  (panel.right, panel.top + 80), (panel.left + 100, panel.bottom),
-                 panel.frame_point()):
+                 (panel.left + 1, panel.top + 80)):
         server.move(x, y)
         saver.still_running(f"a move onto the panel's edge at {x},{y}")
     server.click()
     saver.still_running("a click on the panel's frame")
-    server.move(*panel.caption_point())
+    server.move(panel.caption[0] + 132, panel.caption[1] + 6)
     server.click()
     saver.still_running("a click on the caption strip")
     for dx, dy in ((0, 0), (120, 20), (200, 100), (10, 130)):
@@ -256,14 +226,16 @@ def saying_click(session):
     """Only a press and release both on the saying is a click that ends it."""
     saver, panel = covering_with_panel(session)
     server = session.server
-    server.move(*panel.saying_point())
+    on_saying = (panel.saying[0] + 56, panel.saying[1] + 36)
+    on_caption = (panel.caption[0] + 132, panel.caption[1] + 6)
+    server.move(*on_saying)
     saver.still_running("a move onto the saying")
     server.press()
     saver.still_running("pressing the button on the saying")
-    server.move(*panel.caption_point())
+    server.move(*on_caption)
     server.release()
     saver.still_running("releasing it over the caption strip")
-    server.move(*panel.saying_point())
+    server.move(*on_saying)
     server.click()
     saver.ends("a click on the saying")
 
@@ -272,8 +244,7 @@ def command_lines(session):
     """Without "/s" nothing shows but the file is seeded; "x/sx" runs it."""
     for args in ((), ("/S",), ("/p", "1234"), ("/c:1234",)):
         remove_quote_file(session)
-        saver = session.start(*args)
-        saver.ends(f"starting with {args}", within=60)
+        session.start(*args).ends(f"starting with {args}", within=60)
         check(os.path.getsize(session.quote_file) == SEEDED_SIZE,
               f"starting with {args} did not seed the quote file")
         check(session.server.screenshot().shows_root(), f"starting with {args} left a window")
@@ -283,17 +254,10 @@ def command_lines(session):
 
 
 def instances(session):
-    """A start beside a running saver ends untouched; of a crowd started
-    together one seeds and runs."""
+    """A start beside a running saver ends; of a crowd started together one
+    seeds and runs."""
     first, _ = session.start_covering("/s")
-    # An empty file would be seeded by any instance that got that far.
-    with open(session.quote_file, "wb"):
-        pass
-    os.utime(session.quote_file, (1_000_000_000, 1_000_000_000))
     session.start("/s").ends("a start beside a running saver", within=60)
-    stat = os.stat(session.quote_file)
-    check((stat.st_size, stat.st_mtime) == (0, 1_000_000_000),
-          "a start beside a running saver touched the quote file")
     check(first.alive(), "the first saver ended when a second started")
     session.server.key("a")
     first.ends("a letter")
@@ -315,12 +279,48 @@ def instances(session):
     running[0].ends("a letter")
 
 
+def lost_display(session):
+    """A saver whose display goes away ends with a one-line report."""
+    saver, _ = session.start_covering("/s")
+    session.server.process.terminate()
+    saver.ends("its display went away", status=2, within=10)
+    line = f"Sagelight: lost the connection to the {session.server.NAME}\n"
+    check(saver.stderr() == line, f"the saver reported {saver.stderr()!r}, not {line!r}")
+
+
+def folder_for_quotes(session):
+    """A folder in place of the quote file under a running saver: the next
+    saying fails with a box above the saver, standard error names the folder
+    in one line, the box takes the pointer, a click on its OK closes it, and
+    the saver takes keys again."""
+    saver, _ = session.start_covering("/s")
+    os.remove(session.quote_file)
+    os.mkdir(session.quote_file)
+    line = f"Sagelight: frmSaver.Timer1_Error: Path/File access error ({session.quote_file})\n"
+    wait_for(saver.stderr, 30, "the failed tick writes to standard error", saver)
+    check(saver.stderr() == line, f"standard error holds {saver.stderr()!r}, not {line!r}")
+    left, top, right, bottom = box = wait_for(session.boxes, 5, "a message box shows", saver)[0]
+    shot = wait_for(lambda: (s := session.server.screenshot()).lit_box() == box and s, 3,
+                    "only the box is lit", saver)
+    session.check_box(shot, box)
+    # The OK button sits centred at the box's foot.
+    session.server.move((left + right) // 2, bottom - 23)
+    saver.still_running("a move onto the box")
+    session.server.click()
+    wait_for(lambda: not session.boxes(), 3, "a click on OK closes the box", saver)
+    saver.still_running("closing the box")
+    session.server.key("q")
+    saver.ends("a letter key after the box")
+
+
 CASES = {
     "cycle": cycle,
     "tick_error": tick_error,
-    "keys": keys,
-    "alt_keys": alt_keys,
-    "non_latin_key": non_latin_key,
+    "keys": typing("us", ["shift", "Left", "Up", "Right", "Down", "ctrl", "alt", "F1", "F5",
+                          "Delete"], "Escape"),
+    # Alt with a letter or digit types nothing; AltGr+Q types "@".
+    "alt_keys": typing("de", ["alt+a", "alt+7"], "ISO_Level3_Shift+q"),
+    "non_latin_key": typing("ru", ["shift"], "Cyrillic_ef"),
     "pointer": pointer,
     "panel": panel_clicks,
     "saying_click": saying_click,

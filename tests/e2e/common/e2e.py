@@ -1,8 +1,11 @@
-"""What every backend's end-to-end test shares: a display, screenshots and
-input. Timing is judged from screenshots bracketed by clock readings; a
-bracket widened by a held-up test is inconclusive, never a failure."""
+"""What the end-to-end tests of every backend share; a backend brings its
+display: how it starts, takes a screenshot and sends input. Times are judged
+from screenshots bracketed by clock readings: a bracket widened by a held-up
+test is inconclusive, never a failure."""
 
+import collections
 import ctypes
+import dataclasses
 import glob
 import mmap
 import os
@@ -17,25 +20,18 @@ import time
 SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 CENTRE = (SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)
 
-# The quote panel in pixels: a frame of 4 around two labels with a bar of 3
-# between them; the labels' places are (left, top, width, height) inside it.
+# The quote panel in pixels, and the places of its labels inside it as
+# (left, top, width, height).
 PANEL_WIDTH, PANEL_HEIGHT = 273, 169
-FRAME, BAR = 4, 3
-SAYING = (4, 4, 265, 145)
-CAPTION = (4, 152, 265, 13)
+SAYING, CAPTION = (4, 4, 265, 145), (4, 152, 265, 13)
 PALETTE = ((0, 128, 0), (0, 128, 128), (128, 0, 0), (128, 0, 128), (128, 128, 0),
            (192, 192, 192), (128, 128, 128))
-BLACK = (0, 0, 0)
+BLACK, WHITE, INFORMATION_BLUE = (0, 0, 0), (255, 255, 255), (0, 120, 215)
 
-RECORD_LENGTH = 200
-SEEDED_SIZE = 431 * RECORD_LENGTH
+SEEDED_SIZE = 431 * 200  # records of 200 bytes
 # More records than a 16-bit count holds: start-up only counts them, but
 # every tick that shows a saying overflows while it picks one.
-OVERSIZED_SIZE = 32768 * RECORD_LENGTH
-
-# Every fourth pixel of the root window's weave is white: in the frame
-# buffer's four bytes a pixel, a white one, three black ones, a white one.
-WEAVE = b"\xff" * 3 + b"\0" * 13 + b"\xff" * 3
+OVERSIZED_SIZE = 32768 * 200
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE
 TOOLS = ("Xvfb", "xdotool", "xprop", "setxkbmap")
@@ -60,45 +56,62 @@ def require(*tools):
         raise SetupError("missing programs: " + ", ".join(missing))
 
 
-def _end_with_parent():
-    """PR_SET_PDEATHSIG: no server outlives a test killed for taking long."""
-    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)
+def wait_for(condition, within, what, saver=None, interval=0.05):
+    """The first true `condition()`; fails after `within` s or if the saver ends."""
+    deadline = time.monotonic() + within
+    while not (result := condition()):
+        if saver is not None and not saver.alive():
+            raise Failure(f"{what}: the saver ended with status {saver.process.returncode}: "
+                          f"{saver.stderr().strip()}")
+        check(time.monotonic() < deadline, f"{what}: not so after {within} s")
+        time.sleep(interval)
+    return result
+
+
+def stop(process, seconds=10):
+    """Terminates a process, and kills it if it lingers."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
 
 
 class XServer:
-    """An Xvfb of its own on a display number it picks. -retro shows a weave
-    on the root, so black means covered; -fbdir gives a frame buffer file that
-    screenshots map instead of a round trip per shot."""
+    """An Xvfb of its own on a display number it picks, its root window white;
+    screenshots map its frame buffer file instead of a round trip each."""
+
+    NAME = "X server"
 
     def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
+        self.width, self.height = width, height
         self.fbdir = tempfile.mkdtemp(prefix="sagelight-fb-",
                                       dir="/dev/shm" if os.access("/dev/shm", os.W_OK) else None)
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-retro", "-nocursor", "-noreset",
-             "-nolisten", "tcp", "-fbdir", self.fbdir,
-             "-screen", "0", f"{width}x{height}x24"],
+            ["Xvfb", "-displayfd", str(write_end), "-wr", "-nocursor", "-noreset",
+             "-nolisten", "tcp", "-fbdir", self.fbdir, "-screen", "0", f"{width}x{height}x24"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            preexec_fn=_end_with_parent)
+            # PR_SET_PDEATHSIG: no server outlives a test killed for taking long.
+            preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         os.close(write_end)
-        try:
-            number = b""
-            while not number.endswith(b"\n"):
-                chunk = os.read(read_end, 16)  # the server closes it if it fails
-                if not chunk:
-                    raise Failure("Xvfb did not start")
-                number += chunk
-        except BaseException:
+        with os.fdopen(read_end, "rb") as numbers:  # the server closes it if it fails
+            number = numbers.readline()
+        if not number.endswith(b"\n"):
             self.close()
-            raise
-        finally:
-            os.close(read_end)
+            raise Failure("Xvfb did not start")
         self.display = ":" + number.decode().strip()
         with open(os.path.join(self.fbdir, "Xvfb_screen0"), "rb") as frame:
             self.frame = mmap.mmap(frame.fileno(), 0, access=mmap.ACCESS_READ)
-        self.layout = FrameLayout(self.frame[:100])
-        check((self.layout.width, self.layout.height) == (width, height),
-              f"the screen is {self.layout.width}x{self.layout.height}")
+        # The file is an xwd dump: a header, a colour map, then the pixels.
+        fields = struct.unpack(">25I", self.frame[:100])
+        if (fields[2] != 2 or fields[4:6] != (width, height) or fields[7] != 0
+                or fields[11:13] != (32, 4 * width) or fields[14:17] != (0xFF0000, 0xFF00, 0xFF)):
+            self.close()
+            raise SetupError(f"unexpected frame buffer format {fields}")
+        self.offset = fields[0] + 12 * fields[19]
 
     def env(self, **extra):
         return dict(os.environ, DISPLAY=self.display, **extra)
@@ -134,133 +147,68 @@ class XServer:
     def focus(self):
         return self.run("xdotool", "getwindowfocus").stdout.strip()
 
-    def windows(self, class_name):
+    def windows(self, class_name="sagelight"):
         """Viewable windows of a WM_CLASS name: (id, left, top, width, height)."""
-        ids = self.run("xdotool", "search", "--onlyvisible", "--classname",
-                       f"^{class_name}$").stdout.split()
         found = []
-        for window in ids:
+        for window in self.run("xdotool", "search", "--onlyvisible", "--classname",
+                               f"^{class_name}$").stdout.split():
             shape = self.run("xdotool", "getwindowgeometry", "--shell", window).stdout
-            values = dict(line.split("=", 1) for line in shape.split())
-            if values:
+            if values := dict(line.split("=", 1) for line in shape.split()):
                 found.append((window, *(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
         return found
 
     def screenshot(self):
         before = time.monotonic()
-        raw = self.frame[self.layout.offset:self.layout.end]
-        return Shot(raw, self.layout, before, time.monotonic())
-
-    def set_monitors(self, monitors, primary):
-        """RandR monitors from Areas; `primary` an index or None."""
-        for line in self.run("xrandr", "--listmonitors").stdout.splitlines()[1:]:
-            self.run("xrandr", "--delmonitor", line.split()[1].lstrip("*+"))
-        for i, area in enumerate(monitors):
-            name = ("*" if i == primary else "") + f"M{i}"
-            geometry = (f"{area.width}/{area.width // 4}x{area.height}/{area.height // 4}"
-                        f"+{area.x}+{area.y}")
-            result = self.run("xrandr", "--setmonitor", name, geometry,
-                              "screen" if i == 0 else "none")
-            check(result.returncode == 0, f"xrandr --setmonitor: {result.stderr}")
-        count = len(self.run("xrandr", "--listmonitors").stdout.splitlines()) - 1
-        check(count == len(monitors), f"the server lists {count} monitors")
+        raw = self.frame[self.offset:self.offset + 4 * self.width * self.height]
+        return Shot(raw, self.width, self.height, before, time.monotonic())
 
     def close(self):
-        if self.process.poll() is None:
-            # Terminated, not killed, so it removes its lock file and leaves
-            # no stale display behind.
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-        if getattr(self, "frame", None) is not None:
-            self.frame.close()
-            self.frame = None
+        # Terminated, not killed, so it removes its lock file and leaves no
+        # stale display behind.
+        stop(self.process)
         shutil.rmtree(self.fbdir, ignore_errors=True)
 
 
-class Area:
+class Area(collections.namedtuple("Area", "x y width height")):
     """A rectangle of the screen, such as a monitor."""
-
-    def __init__(self, x, y, width, height):
-        self.x, self.y, self.width, self.height = x, y, width, height
-
-    def holds(self, panel):
-        return (panel.left >= self.x and panel.top >= self.y
-                and panel.right < self.x + self.width and panel.bottom < self.y + self.height)
 
     def background_point(self, panel):
         """A point of this area well away from the panel."""
-        centre_x, centre_y = self.x + self.width // 2, self.y + self.height // 2
-        x = self.x + 50 if panel.left + panel.right > 2 * centre_x else self.x + self.width - 50
-        y = self.y + 50 if panel.top + panel.bottom > 2 * centre_y else self.y + self.height - 50
-        return x, y
-
-    def __repr__(self):
-        return f"{self.width}x{self.height}+{self.x}+{self.y}"
+        right = panel.left + panel.right > 2 * self.x + self.width
+        below = panel.top + panel.bottom > 2 * self.y + self.height
+        return (self.x + 100 if right else self.x + self.width - 100,
+                self.y + 100 if below else self.y + self.height - 100)
 
 
-class PixelLayout:
-    """Four bytes a pixel, red, green and blue at `channels`."""
-
-    def __init__(self, width, height, channels=(2, 1, 0)):
-        self.width, self.height, self.channels = width, height, channels
-        self.offset, self.end = 0, 4 * width * height
-        self.black = bytes(self.end)
-
-    def encode(self, colour):
-        pixel = bytearray(4)
-        for value, offset in zip(colour, self.channels):
-            pixel[offset] = value
-        return bytes(pixel)
-
-    def from_rgb(self, rgb):
-        """Pixels of three bytes, as a picture file holds them, in this layout."""
-        raw = bytearray(self.end)
-        for channel, offset in enumerate(self.channels):
-            raw[offset::4] = rgb[channel::3]
-        return bytes(raw)
-
-
-class FrameLayout(PixelLayout):
-    """Where the pixels are in an xwd dump of a 24-bit TrueColor screen."""
-
-    def __init__(self, header):
-        fields = struct.unpack(">25I", header)
-        header_size, _, pixmap_format, _, width, height = fields[:6]
-        byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
-        if (pixmap_format != 2 or bits_per_pixel != 32 or bytes_per_line != 4 * width
-                or fields[14:17] != (0xFF0000, 0xFF00, 0xFF)):
-            raise SetupError(f"unexpected frame buffer format {fields}")
-        # Offsets of red, green and blue in a pixel's four bytes.
-        super().__init__(width, height, (2, 1, 0) if byte_order == 0 else (1, 2, 3))
-        self.offset = header_size + 12 * fields[19]
-        self.end = self.offset + bytes_per_line * height
+SCREEN = Area(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
 
 
 class Shot:
-    """The screen at some moment between `before` and `after`."""
+    """The screen at some moment between `before` and `after`, in pixels of
+    four bytes: blue, green, red and one unused (zero)."""
 
-    def __init__(self, raw, layout, before, after):
-        self.raw, self.layout, self.before, self.after = raw, layout, before, after
-        self.width, self.height = layout.width, layout.height
+    def __init__(self, raw, width, height, before, after):
+        self.raw, self.width, self.height = raw, width, height
+        self.before, self.after = before, after
 
-    @property
-    def taken(self):
-        return (self.before + self.after) / 2
+    @staticmethod
+    def encode(colour):
+        return bytes((*reversed(colour), 0))
 
     def pixel(self, x, y):
         at = 4 * (y * self.width + x)
-        return tuple(self.raw[at + offset] for offset in self.layout.channels)
+        return tuple(reversed(self.raw[at:at + 3]))
 
     def pixels(self, left, top, right, bottom):
         """The pixels of an area, bounds inclusive."""
         return [self.pixel(x, y) for y in range(top, bottom + 1) for x in range(left, right + 1)]
 
     def is_black(self):
-        return self.raw == self.layout.black
+        return self.raw.count(0) == len(self.raw)
+
+    def shows_root(self):
+        """Whether the bare desktop shows: most pixels are white."""
+        return self.raw.count(self.encode(WHITE)) * 2 > self.width * self.height
 
     def within(self, area):
         """The screenshot with all outside `area` painted black."""
@@ -268,11 +216,7 @@ class Shot:
         for y in range(area.y, area.y + area.height):
             start = 4 * (y * self.width + area.x)
             raw[start:start + 4 * area.width] = self.raw[start:start + 4 * area.width]
-        return Shot(bytes(raw), self.layout, self.before, self.after)
-
-    def shows_root(self):
-        """Whether the root window's weave shows."""
-        return self.raw.count(WEAVE) > 1000
+        return Shot(bytes(raw), self.width, self.height, self.before, self.after)
 
     def lit_box(self):
         """(left, top, right, bottom) of all that is not black, or None."""
@@ -281,11 +225,8 @@ class Shot:
         rows = [y for y, line in enumerate(lines) if line.strip(b"\0")]
         if not rows:
             return None
-        left, right = self.width, -1
-        for y in rows:
-            row = lines[y]
-            left = min(left, (len(row) - len(row.lstrip(b"\0"))) // 4)
-            right = max(right, (len(row.rstrip(b"\0")) - 1) // 4)
+        left = min(len(lines[y]) - len(lines[y].lstrip(b"\0")) for y in rows) // 4
+        right = (max(len(lines[y].rstrip(b"\0")) for y in rows) - 1) // 4
         return left, rows[0], right, rows[-1]
 
     def find_panel(self):
@@ -296,110 +237,60 @@ class Shot:
         colour = self.pixel(left, top) if first < self.width * self.height else None
         if (colour in PALETTE and left + PANEL_WIDTH <= self.width
                 and top + PANEL_HEIGHT <= self.height
-                and self._runs_exactly(left, top, colour)
-                and self._runs_exactly(left, top + PANEL_HEIGHT - 1, colour)):
+                and all(self._runs_exactly(left, y, colour)
+                        for y in (top, top + PANEL_HEIGHT - 1))):
             return Panel(left, top, colour)
         return None
 
     def _runs_exactly(self, left, y, colour):
-        at = 4 * (y * self.width + left)
-        right = left + PANEL_WIDTH
-        return (self.raw[at:at + 4 * PANEL_WIDTH] == self.layout.encode(colour) * PANEL_WIDTH
+        at, right = 4 * (y * self.width + left), left + PANEL_WIDTH
+        return (self.raw[at:at + 4 * PANEL_WIDTH] == self.encode(colour) * PANEL_WIDTH
                 and (left == 0 or self.pixel(left - 1, y) != colour)
                 and (right == self.width or self.pixel(right, y) != colour))
 
     def save_ppm(self, path):
         rgb = bytearray(len(self.raw) // 4 * 3)
-        for channel, offset in enumerate(self.layout.channels):
-            rgb[channel::3] = self.raw[offset::4]
+        for channel in range(3):
+            rgb[channel::3] = self.raw[2 - channel::4]
         with open(path, "wb") as picture:
             picture.write(b"P6 %d %d 255\n" % (self.width, self.height) + rgb)
 
 
+@dataclasses.dataclass
 class Panel:
     """The quote panel as it shows on the screen, in pixels."""
+    left: int
+    top: int
+    colour: tuple
 
-    def __init__(self, left, top, colour):
-        self.left, self.top, self.colour = left, top, colour
-        self.right, self.bottom = left + PANEL_WIDTH - 1, top + PANEL_HEIGHT - 1
-        self.saying = self._area(SAYING)
-        self.caption = self._area(CAPTION)
+    def __post_init__(self):
+        self.right, self.bottom = self.left + PANEL_WIDTH - 1, self.top + PANEL_HEIGHT - 1
+        self.saying, self.caption = self.inside(*SAYING), self.inside(*CAPTION)
 
-    def _area(self, place):
-        x, y, width, height = place
-        return (self.left + x, self.top + y, self.left + x + width - 1, self.top + y + height - 1)
-
-    def __eq__(self, other):
-        return isinstance(other, Panel) and self.place == other.place
-
-    def __hash__(self):
-        return hash(self.place)
-
-    def __repr__(self):
-        return f"panel at {self.left},{self.top} in {self.colour}"
-
-    @property
-    def place(self):
-        return self.left, self.top, self.colour
+    def inside(self, x, y, width, height):
+        return self.left + x, self.top + y, self.left + x + width - 1, self.top + y + height - 1
 
     def contains(self, x, y):
         return self.left <= x <= self.right and self.top <= y <= self.bottom
 
-    def saying_point(self):
-        return self.saying[0] + 56, self.saying[1] + 36
-
-    def caption_point(self):
-        return self.caption[0] + 132, self.caption[1] + 6
-
-    def frame_point(self):
-        return self.left + 1, self.top + 80
-
-    def background_point(self):
-        """A point of the black background well away from the panel."""
-        x = 100 if self.left + PANEL_WIDTH // 2 > SCREEN_WIDTH // 2 else SCREEN_WIDTH - 100
-        y = 100 if self.top + PANEL_HEIGHT // 2 > SCREEN_HEIGHT // 2 else SCREEN_HEIGHT - 100
-        return x, y
-
-
-def is_white(pixel):
-    return min(pixel) >= 176
-
-
-def is_yellow(pixel):
-    red, green, blue = pixel
-    return red >= 128 and green >= 128 and abs(red - green) <= 48 and blue <= 48
-
 
 def check_panel(shot):
-    """The one panel of a screenshot, checked against its design: nothing
-    else lit; a frame of 4 pixels and a bar of 3 in one palette colour; the
-    saying white and the caption yellow, on black. Text colours are judged
-    by the bright pixels of the glyphs: how their edges blend into black
-    depends on the font smoothing."""
+    """The one panel of a screenshot, nothing else lit, its saying white and
+    its caption yellow on black. Text colours are judged by the bright pixels
+    of the glyphs: how their edges blend into black depends on the font
+    smoothing."""
     panel = shot.find_panel()
     check(panel is not None, f"no panel shows (lit: {shot.lit_box()})")
     check(shot.lit_box() == (panel.left, panel.top, panel.right, panel.bottom),
           f"more than the {panel} is lit: {shot.lit_box()}")
-    left, top, right, bottom = panel.left, panel.top, panel.right, panel.bottom
-    bar = top + SAYING[1] + SAYING[3]
-    frame = [(left, top, right, top + FRAME - 1), (left, bottom - FRAME + 1, right, bottom),
-             (left, top, left + FRAME - 1, bottom), (right - FRAME + 1, top, right, bottom),
-             (left, bar, right, bar + BAR - 1)]
-    for area in frame:
-        odd = {p for p in shot.pixels(*area) if p != panel.colour}
-        check(not odd, f"frame area {area} holds other colours: {sorted(odd)[:5]}")
-    saying = shot.pixels(*panel.saying)
-    check(sum(map(is_white, saying)) >= 50, "the saying shows no white text")
-    check(not any(map(is_yellow, saying)), "the saying holds yellow")
-    check(saying.count(BLACK) > len(saying) // 2, "the saying's label is not black")
-    caption = shot.pixels(*panel.caption)
-    check(sum(map(is_yellow, caption)) >= 20, "the caption strip shows no yellow text")
-    check(not any(map(is_white, caption)), "the caption strip holds white")
-    check(caption.count(BLACK) > len(caption) // 2, "the caption strip is not black")
+    for label, colour, least, shows in (
+            (panel.saying, "white", 50, lambda r, g, b: min(r, g, b) >= 176),
+            (panel.caption, "yellow", 20,
+             lambda r, g, b: r >= 128 and g >= 128 and abs(r - g) <= 48 and b <= 48)):
+        pixels = shot.pixels(*label)
+        check(sum(shows(*p) for p in pixels) >= least and pixels.count(BLACK) > len(pixels) // 2,
+              f"the label at {label} shows no {colour} text on black")
     return panel
-
-
-INFORMATION_BLUE = (0, 120, 215)
 
 
 def text_bands(shot, box):
@@ -420,62 +311,29 @@ def check_box_face(shot, box):
     check(text_bands(shot, box) >= 3, "expected two lines and the button in the box")
 
 
-def wait_panel(screenshot, within, what, saver=None, area=None):
+def wait_panel(display, within, what, saver=None, area=None):
     """The panel and its screenshot, once only the panel is lit (in `area`)."""
-    found = []
-
-    def panel_shows():
-        shot = screenshot()
+    def shown():
+        shot = display.screenshot()
         try:
-            found[:] = [check_panel(shot.within(area) if area else shot), shot]
+            return check_panel(shot.within(area) if area else shot), shot
         except Failure:
-            return False
-        return True
+            return None
 
     try:
-        wait_for(panel_shows, within, what, saver)
+        return wait_for(shown, within, what, saver)
     except Failure:
-        shot = screenshot()
+        shot = display.screenshot()
         check_panel(shot.within(area) if area else shot)  # says what is wrong
         raise
-    return found
-
-
-def keep(shot, name):
-    """Saves a screenshot into $SAGELIGHT_E2E_SCREENSHOTS, if set."""
-    folder = os.environ.get("SAGELIGHT_E2E_SCREENSHOTS")
-    if folder:
-        os.makedirs(folder, exist_ok=True)
-        shot.save_ppm(os.path.join(folder, name + ".ppm"))
 
 
 # What a screenshot shows, as the timing checks tell it apart.
-ROOT, DARK, LIT = "the bare root window", "a black screen", "something other than a panel"
+ROOT, DARK, LIT = "the bare desktop", "a black screen", "something other than a panel"
 
 
-def what_shows(shot):
-    if shot.is_black():
-        return DARK
-    panel = shot.find_panel()
-    if panel:
-        return panel
-    return ROOT if shot.shows_root() else LIT
-
-
-class Moment:
-    """An instant known only to lie between two clock readings."""
-
-    def __init__(self, early, late):
-        self.early, self.late = early, late
-
-    def __repr__(self):
-        return f"[{self.early:.3f}, {self.late:.3f}]"
-
-
-def elapsed(start, end):
-    """Bounds of the time from one Moment to another."""
-    return end.early - start.late, end.late - start.early
-
+# An instant known only to lie between two clock readings.
+Moment = collections.namedtuple("Moment", "early late")
 
 # A tick of the program may come this late, and its picture reach the screen
 # as late again, on a busy machine.
@@ -486,9 +344,9 @@ WIDEST_BRACKET = 0.45
 
 
 def measure(what, start, end, low, high):
-    """Whether the time can lie in [low, high], and whether that tells (a
-    narrow bracket, or one wholly inside)."""
-    shortest, longest = elapsed(start, end)
+    """Whether the time from one Moment to another can lie in [low, high],
+    and whether that tells (a narrow bracket, or one wholly inside)."""
+    shortest, longest = end.early - start.late, end.late - start.early
     print(f"{what}: {shortest:.3f} to {longest:.3f} s (expected {low:g} to {high:g} s)")
     told = longest - shortest <= WIDEST_BRACKET or low <= shortest <= longest <= high
     return longest >= low and shortest <= high, told
@@ -496,40 +354,22 @@ def measure(what, start, end, low, high):
 
 def judge(what, start, end, low, high):
     """Fails when the time cannot lie in [low, high]; False when held up."""
-    fits, narrow = measure(what, start, end, low, high)
-    shortest, longest = elapsed(start, end)
-    check(fits, f"{what} took {shortest:.2f} to {longest:.2f} s, not {low:g} to {high:g} s")
-    return narrow
-
-
-def wait_for(condition, within, what, saver=None, interval=0.05):
-    """The first true `condition()`; fails after `within` s or if the saver ends."""
-    deadline = time.monotonic() + within
-    while True:
-        result = condition()
-        if result:
-            return result
-        if saver is not None and not saver.alive():
-            raise Failure(f"{what}: the saver ended with status {saver.process.returncode}: "
-                          f"{saver.stderr().strip()}")
-        check(time.monotonic() < deadline, f"{what}: not so after {within} s")
-        time.sleep(interval)
+    fits, told = measure(what, start, end, low, high)
+    check(fits, f"{what} took a time outside {low:g} to {high:g} s")
+    return told
 
 
 class Watch:
     """Back-to-back screenshots as runs of [what, first Moment, last Moment]."""
 
-    INTERVAL = 0.01
-
     def __init__(self, server):
-        self.server = server
-        self.runs = []
-        self._last = None
+        self.server, self.runs, self._last = server, [], None
 
     def sample(self):
         shot = self.server.screenshot()
         if self._last is None or shot.raw != self._last[0].raw:
-            self._last = (shot, what_shows(shot))
+            self._last = (shot, DARK if shot.is_black() else
+                          shot.find_panel() or (ROOT if shot.shows_root() else LIT))
         shows, taken = self._last[1], Moment(shot.before, shot.after)
         if self.runs and self.runs[-1][0] == shows:
             self.runs[-1][2] = taken
@@ -539,7 +379,7 @@ class Watch:
 
     def until(self, condition, within, what, saver=None):
         """Samples until `condition(what shows)` holds."""
-        return wait_for(lambda: condition(self.sample()), within, what, saver, self.INTERVAL)
+        return wait_for(lambda: condition(self.sample()), within, what, saver, 0.01)
 
     def follow(self, seconds):
         """Samples for that long."""
@@ -557,10 +397,8 @@ class Watch:
                 kept[-1][2] = last
             else:
                 kept.append([shows, first, last])
-        changes = [(kept[0][0], None)]
-        for (_, _, last), (shows, first, _) in zip(kept, kept[1:]):
-            changes.append((shows, Moment(last.early, first.late)))
-        return changes
+        return [(kept[0][0], None)] + [(shows, Moment(last.early, first.late))
+                                       for (_, _, last), (shows, first, _) in zip(kept, kept[1:])]
 
 
 class Saver:
@@ -568,10 +406,9 @@ class Saver:
 
     def __init__(self, argv, env, settle):
         self.settle = settle
-        self.output = tempfile.TemporaryFile()
         self.errors = tempfile.TemporaryFile()
         self.process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
-                                        stdout=self.output, stderr=self.errors,
+                                        stdout=subprocess.DEVNULL, stderr=self.errors,
                                         start_new_session=True)
 
     def alive(self):
@@ -612,17 +449,8 @@ class Session:
     records_at_show = False  # a new window gets the pointer's place at once
     crowd = 16  # how many savers the test starts at once
 
-    def __init__(self, *screen, server=None):
-        self.server = server or XServer(*screen)
-        self.savers = []
-
-    def launch(self, args, **env):
-        """Starts the program; `env` adds to its environment, None unsets."""
-        raise NotImplementedError
-
-    @property
-    def quote_file(self):
-        raise NotImplementedError
+    def __init__(self, server, quote_file):
+        self.server, self.quote_file, self.savers = server, quote_file, []
 
     def ready(self, saver):
         """Waits until a covering saver takes keys."""
@@ -635,9 +463,8 @@ class Session:
         self.server.move(*CENTRE)
 
     def start(self, *args, **options):
-        saver = self.launch(args, **options)
-        self.savers.append(saver)
-        return saver
+        self.savers.append(self.launch(args, **options))
+        return self.savers[-1]
 
     def start_covering(self, *args):
         """The saver and its Watch, once it covers the screen and takes keys."""
@@ -663,26 +490,24 @@ class NativeSession(Session):
     each session gets its own password database (nss_wrapper) and an empty
     /run/user in a mount namespace."""
 
-    def __init__(self, binary, *screen, server=None):
+    def __init__(self, binary, server):
         self.nss_wrapper = next(iter(glob.glob(f"/usr/lib/*/{NSS_WRAPPER}")
                                      + glob.glob(f"/usr/lib*/{NSS_WRAPPER}")), None)
         if self.nss_wrapper is None:
-            if server is not None:
-                server.close()
+            server.close()
             raise SetupError(f"missing {NSS_WRAPPER} (Debian: libnss-wrapper)")
-        self.binary = binary
-        self.scratch = tempfile.mkdtemp(prefix="sagelight-e2e-")
-        self.data_home = os.path.join(self.scratch, "data")
-        self.runtime_dir = os.path.join(self.scratch, "run")
-        self.home = os.path.join(self.scratch, "home")
-        os.makedirs(self.data_home)
-        os.makedirs(self.runtime_dir, mode=0o700)
-        os.makedirs(self.home, mode=0o700)
-        self.passwd = os.path.join(self.scratch, "passwd")
-        self.group = os.path.join(self.scratch, "group")
-        with open(self.passwd, "w", encoding="ascii") as out:
+        self.binary, self.scratch = binary, tempfile.mkdtemp(prefix="sagelight-e2e-")
+        self.data_home, self.runtime_dir, self.home = (
+            os.path.join(self.scratch, name) for name in ("data", "run", "home"))
+        for folder in (self.data_home, self.runtime_dir, self.home):
+            os.makedirs(folder, mode=0o700)
+        self.env = {"XDG_DATA_HOME": self.data_home, "XDG_RUNTIME_DIR": self.runtime_dir,
+                    "LD_PRELOAD": self.nss_wrapper,
+                    "NSS_WRAPPER_PASSWD": os.path.join(self.scratch, "passwd"),
+                    "NSS_WRAPPER_GROUP": os.path.join(self.scratch, "group")}
+        with open(self.env["NSS_WRAPPER_PASSWD"], "w", encoding="ascii") as out:
             out.write(f"tester:x:{os.getuid()}:{os.getgid()}:tester:{self.home}:/bin/sh\n")
-        with open(self.group, "w", encoding="ascii") as out:
+        with open(self.env["NSS_WRAPPER_GROUP"], "w", encoding="ascii") as out:
             out.write(f"testers:x:{os.getgid()}:\n")
         self.prefix = []
         if os.path.isdir(f"/run/user/{os.getuid()}"):
@@ -690,20 +515,20 @@ class NativeSession(Session):
             user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
             self.prefix = ["unshare", *user, "--mount", "--propagation", "private",
                            "sh", "-c", mount]
-        super().__init__(*screen, server=server)
+        super().__init__(server, os.path.join(self.data_home, "sagelight", "drive_c", "windows",
+                                              "system", "Sagelight.quo"))
 
-    def launch(self, args, **extra):
-        env = self.server.env(XDG_DATA_HOME=self.data_home, XDG_RUNTIME_DIR=self.runtime_dir,
-                              LD_PRELOAD=self.nss_wrapper, NSS_WRAPPER_PASSWD=self.passwd,
-                              NSS_WRAPPER_GROUP=self.group)
-        env.update(extra)
-        return Saver([*self.prefix, self.binary, *args],
+    def launch(self, args, wrapper=(), **extra):
+        """Starts the program, through the command `wrapper` if one is given;
+        `extra` adds to its environment, None unsets."""
+        env = {**self.server.env(), **self.env, **extra}
+        return Saver([*self.prefix, *wrapper, self.binary, *args],
                      {k: v for k, v in env.items() if v is not None}, self.settle)
 
-    @property
-    def quote_file(self):
-        return os.path.join(self.data_home, "sagelight", "drive_c", "windows", "system",
-                            "Sagelight.quo")
+    def check_box(self, shot, box):
+        check_box_face(shot, box)
+        check(self.boxes() == [box], f"the box at {box} is not the program's one box: "
+              f"{self.boxes()}")
 
     def close(self):
         try:
@@ -712,16 +537,14 @@ class NativeSession(Session):
             shutil.rmtree(self.scratch, ignore_errors=True)
 
 
-def main(cases, make_session, tools=(), server_tools=TOOLS):
+def main(cases, make_session, server_tools=TOOLS):
     """Runs the case named by argv[1]: 0 passes, 1 fails, SKIP cannot run."""
     if len(sys.argv) < 2 or sys.argv[1] not in cases:
         print(f"usage: {sys.argv[0]} {{{','.join(cases)}}} ...", file=sys.stderr)
         return 2
-    name = sys.argv[1]
-    started = time.monotonic()
-    session = None
+    name, started, session = sys.argv[1], time.monotonic(), None
     try:
-        require(*server_tools, *tools)
+        require(*server_tools)
         session = make_session()
         cases[name](session)
     except SetupError as error:
