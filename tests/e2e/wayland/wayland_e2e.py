@@ -1,10 +1,6 @@
 #!/usr/bin/env python3
 """The Linux program as a native client of a private compositor on its
-headless backend, with two outputs: the cases shared with the other builds,
-and what only a compositor brings.
-
-Usage: wayland_e2e.py CASE PATH/TO/sagelight.
-"""
+headless backend, with two outputs: wayland_e2e.py CASE PATH/TO/sagelight."""
 
 import json
 import os
@@ -23,10 +19,9 @@ from e2e import SCREEN, SCREEN_HEIGHT, SCREEN_WIDTH, Shot, check, wait_for, wait
 from devices import VirtualDevices  # noqa: E402
 
 TOOLS = ("sway", "swaymsg", "setpriv", "wtype")
-FORM = "HEADLESS-1"  # the saver's screen, at the layout's origin
-OTHER = "HEADLESS-2"  # a second output, right of it, white until a curtain covers it
+FORM, OTHER = "HEADLESS-1", "HEADLESS-2"  # the saver's output at the origin, one right of it
 SIZES = {FORM: (SCREEN_WIDTH, SCREEN_HEIGHT), OTHER: (640, 480)}
-# Where the pointer rests: on the screen's output (sway repaints an output of
+# Where the pointer rests: on the saver's output (sway repaints an output of
 # its headless backend only while the pointer is on it), at a corner that a
 # saver records as no position at all. Sway hides the resting pointer.
 PARK = (0, 0)
@@ -35,14 +30,13 @@ CURSOR_HIDES = 0.1
 
 def sway(folder, env):
     """The command and environment of a sway on the headless backend (no GPU:
-    the pixman renderer), both outputs white while nothing covers them, as
-    the bare root window of an X server. Sway refuses root; anyone else runs
-    it as themselves."""
+    the pixman renderer), its outputs white while nothing covers them. Sway
+    refuses root; anyone else runs it as themselves."""
     config = os.path.join(folder, "config")
     with open(config, "w", encoding="ascii") as out:
         for name, x in ((FORM, 0), (OTHER, SCREEN_WIDTH)):
-            out.write(f"output {name} resolution {'x'.join(map(str, SIZES[name]))} position {x} 0 "
-                      "bg #FFFFFF solid_color\n")
+            out.write(f"output {name} resolution {'x'.join(map(str, SIZES[name]))} position {x} 0"
+                      " bg #FFFFFF solid_color\n")
         out.write("default_border none\nfocus_follows_mouse no\nmouse_warping none\n"
                   f"seat * hide_cursor {int(CURSOR_HIDES * 1000)}\n")
     os.chmod(config, 0o644)
@@ -56,44 +50,47 @@ def sway(folder, env):
 
 
 class Compositor(VirtualDevices):
-    """A compositor of its own with a private runtime folder, a virtual
-    keyboard and pointer plugged in for its whole life. The pointer moves by
-    sway's own seat commands, which reach the surface under it; buttons and
-    keys come from the virtual devices, and so do moves while a button is
-    held, which the pressed surface takes (sway's own "cursor press" goes
-    nowhere while it hides the resting pointer)."""
+    """A compositor of its own in a private runtime folder, with a virtual
+    keyboard and pointer for its whole life. The pointer moves by sway's own
+    seat command, which reaches the surface under it; while a button is held
+    the virtual pointer moves it, for the pressed surface to take."""
 
-    NAME = "Wayland compositor"
+    NAME, REST = "Wayland compositor", PARK
 
     def __init__(self, start=sway):
         self.scratch = tempfile.mkdtemp(prefix="sagelight-wayland-")
         os.chmod(self.scratch, 0o755)
         runtime = os.path.join(self.scratch, "run")
         os.mkdir(runtime, 0o700)
+        self.display, self.ipc = None, os.path.join(runtime, "ipc")
         command, env = start(self.scratch, {"PATH": os.environ.get("PATH", "/usr/bin:/bin"),
-                                            "XDG_RUNTIME_DIR": runtime})
-        with open(os.path.join(self.scratch, "log"), "wb") as log:
-            self.process = subprocess.Popen(command, env=env, stdout=log, stderr=subprocess.STDOUT)
-        deadline, self.display, self.ipc = time.monotonic() + 30, None, None
-        while not (self.display and self.ipc and self._outputs_ready()):
-            if self.process.poll() is not None:
-                with open(os.path.join(self.scratch, "log"), encoding="utf-8",
-                          errors="replace") as log:
-                    said = " | ".join(log.read().strip().splitlines()[-3:])
+                                            "XDG_RUNTIME_DIR": runtime, "SWAYSOCK": self.ipc})
+        log = os.path.join(self.scratch, "log")
+        with open(log, "wb") as out:
+            self.process = subprocess.Popen(command, env=env, stdout=out, stderr=subprocess.STDOUT)
+        deadline = time.monotonic() + 30
+        while not (self.display and self.active_outputs() == set(SIZES)):
+            if self.process.poll() is not None or time.monotonic() > deadline:
+                ended = self.process.poll() is not None
+                with open(log, encoding="utf-8", errors="replace") as said:
+                    last = " | ".join(said.read().strip().splitlines()[-3:])
                 self.close()
-                raise e2e.SetupError(f"the compositor cannot start on this machine: {said}")
-            check(time.monotonic() < deadline, "the compositor did not start")
+                raise (e2e.SetupError if ended else e2e.Failure)(
+                    f"the compositor {'cannot start here' if ended else 'hangs'}: {last}")
             time.sleep(0.05)
-            names = [os.path.join(runtime, name) for name in os.listdir(runtime)]
-            self.display = next((n for n in names if "/wayland-" in n and ".lock" not in n), None)
-            self.ipc = next((n for n in names if "/sway-ipc" in n), None)
+            self.display = next((os.path.join(runtime, name) for name in os.listdir(runtime)
+                                 if name.startswith("wayland-") and ".lock" not in name), None)
         super().__init__(self.display)
         self.move(*PARK)
 
-    def _outputs_ready(self):
+    def ready(self, saver):
+        wait_for(lambda: any(w[:2] == (FORM, SCREEN) and w[2] for w in self.saver_windows()),
+                 20, "the saver's surface shows full-screen with the keyboard", saver)
+
+    def active_outputs(self):
         result = self.run("swaymsg", "-t", "get_outputs", "-r")
         return result.returncode == 0 and {o["name"] for o in json.loads(result.stdout)
-                                           if o["active"]} == set(SIZES)
+                                           if o["active"]}
 
     def env(self, **extra):
         env = {**os.environ, "WAYLAND_DISPLAY": self.display, "SWAYSOCK": self.ipc,
@@ -102,8 +99,7 @@ class Compositor(VirtualDevices):
         return env
 
     def run(self, *args):
-        return subprocess.run(list(args), env=self.env(), capture_output=True, text=True,
-                              check=False)
+        return subprocess.run(args, env=self.env(), capture_output=True, text=True, check=False)
 
     def swaymsg(self, *args):
         result = self.run("swaymsg", *args)
@@ -124,8 +120,7 @@ class Compositor(VirtualDevices):
         def walk(node, output):
             output = node["name"] if node.get("type") == "output" else output
             if node.get("app_id") == "sagelight" and node.get("visible", True):
-                rect = node["rect"]
-                found.append((output, (rect["x"], rect["y"], rect["width"], rect["height"]),
+                found.append((output, tuple(node["rect"][k] for k in ("x", "y", "width", "height")),
                               node.get("focused", False)))
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
                 walk(child, output)
@@ -134,8 +129,8 @@ class Compositor(VirtualDevices):
         return found
 
     def screenshot(self, output=FORM):
-        """One output as a Shot. Where the pointer moved last within a second,
-        the picture is blanked: sway hides it a moment after it stops, but a
+        """One output. Where the pointer moved last within a second, the
+        picture is blanked: sway hides it a moment after it stops, but a
         loaded machine may be late."""
         x, y, moved = self.moved
         time.sleep(max(0.0, moved + 3 * CURSOR_HIDES - time.monotonic()))
@@ -153,38 +148,13 @@ class Compositor(VirtualDevices):
     def close(self):
         if hasattr(self, "events"):
             super().close()
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        e2e.stop(self.process, 5)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
 
-class WaylandSession(e2e.NativeSession):
-    def __init__(self, binary):
-        super().__init__(binary, Compositor())
-
-    def afresh(self):
-        self.server.move(*PARK)
-
-    def ready(self, saver):
-        wait_for(lambda: any(w[:2] == (FORM, SCREEN) and w[2]
-                             for w in self.server.saver_windows()),
-                 20, "the saver's surface shows full-screen with the keyboard", saver)
-
-    def boxes(self):
-        return [(x, y, x + width - 1, y + height - 1)
-                for output, (x, y, width, height), _ in self.server.saver_windows()
-                if output == FORM and (x, y, width, height) != SCREEN]
-
-
 def backend(session):
-    """The backend follows the environment: without DISPLAY, the X11 backend
-    forced over WAYLAND_DISPLAY finds no display; a name that is no backend
-    is refused."""
+    """Without DISPLAY, the X11 backend forced over WAYLAND_DISPLAY finds no
+    display; a name that is no backend is refused."""
     for name, status, words in (("x11", 1, "X display"), ("mir", 2, "x11 or wayland")):
         saver = session.start("/s", SAGELIGHT_BACKEND=name)
         saver.ends(f"SAGELIGHT_BACKEND={name}", status=status, within=30)
@@ -225,11 +195,11 @@ def typed_controls(session):
 
 
 def layout(commands, output, rect):
-    """With the outputs laid out by `commands`, the form shows full-screen
-    at `rect` on the primary `output` with curtains on the others; a pointer
-    resting on it at the start ends nothing, an output created while the
-    saver runs goes dark at once, and then the user's own move of a few
-    pixels ends the saver."""
+    """With the outputs laid out by sway's `commands`, the form covers the
+    logical size of the `output` at the layout's origin (`rect`, in the
+    layout's units) and curtains the others; a pointer resting on it at the
+    start ends nothing, an output created meanwhile goes dark at once, and
+    then the user's own move of a few pixels ends the saver."""
     def case(session):
         server = session.server
         for command in commands:
@@ -260,8 +230,6 @@ def layout(commands, output, rect):
     return case
 
 
-# Layouts as sway makes them, in its units: the primary is the output at the
-# layout's origin, and the form covers its logical size.
 CASES = dict(
     cases.CASES, backend=backend, other_output=other_output, lost_compositor=cases.lost_display,
     box_click=cases.folder_for_quotes, typed_controls=typed_controls,
@@ -277,5 +245,5 @@ CASES = dict(
                              (200, 0, SCREEN_WIDTH, SCREEN_HEIGHT)))
 
 if __name__ == "__main__":
-    sys.exit(e2e.main(CASES, lambda: WaylandSession(os.path.abspath(sys.argv[2])),
+    sys.exit(e2e.main(CASES, lambda: e2e.NativeSession(os.path.abspath(sys.argv[2]), Compositor()),
                       server_tools=TOOLS))

@@ -29,9 +29,6 @@ def grey_desktop(server, monitors=(), primary=None):
     RandR `monitors` (`primary` an index or None)."""
     require("xsetroot", "xrandr", "xwininfo")
     check(server.run("xsetroot", "-solid", "#505050").returncode == 0, "xsetroot failed")
-    if monitors:
-        for line in server.run("xrandr", "--listmonitors").stdout.splitlines()[1:]:
-            server.run("xrandr", "--delmonitor", line.split()[1].lstrip("*+"))
     for i, area in enumerate(monitors):
         result = server.run("xrandr", "--setmonitor", ("*" if i == primary else "") + f"M{i}",
                             f"{area.width}/{area.width // 4}x{area.height}/{area.height // 4}"
@@ -96,6 +93,13 @@ class Helper:
         self.xlib.XCloseDisplay(self.display)
 
 
+def helper(session):
+    """The session's other client, whose windows go with the server."""
+    if not hasattr(session, "x11_helper"):
+        session.x11_helper = Helper(session.server)
+    return session.x11_helper
+
+
 def window_manager(session, name):
     """Starts a window manager in a home of its own (with a message bus of
     its own where it needs one), to end with the savers."""
@@ -104,8 +108,7 @@ def window_manager(session, name):
                # D-Bus. Its compositor paints only the first monitor of an
                # Xvfb screen that RandR splits into several.
                "xfwm4": ["dbus-run-session", "--", "xfwm4", "--compositor=off"]}[name]
-    if shutil.which(command[0]) is None or shutil.which(name) is None:
-        raise SetupError(f"{name} is not installed")
+    require(command[0], name)
     home = os.path.join(session.scratch, name)
     env = session.server.env(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                              XDG_CACHE_HOME=os.path.join(home, ".cache"),
@@ -166,13 +169,13 @@ def under(name, with_box=False):
     """Under a window manager with a dock that asks to stay above all: the
     saver covers the dock, has no taskbar entry, and stays on top with the
     keyboard when a new window opens; `with_box`, a failing tick's box shows
-    above it and takes the keys (the manager has no say in that, so one
-    manager shows it)."""
+    above it, centred on the primary monitor, and takes the keys (the manager
+    has no say in that, so one manager shows it)."""
     def case(session):
         server = session.server
         grey_desktop(server, [LEFT, RIGHT], 0)
         window_manager(session, name)
-        check(session.helper.window("dock", Area(0, 0, LEFT.width, 40)), f"{name} shows no dock")
+        check(helper(session).window("dock", Area(0, 0, LEFT.width, 40)), f"{name} shows no dock")
         wait_for(lambda: DOCK_ORANGE in server.screenshot().pixels(0, 0, LEFT.width - 1, 39),
                  10, f"{name} shows the dock")
         saver = session.start_shown("/s")
@@ -186,15 +189,17 @@ def under(name, with_box=False):
                  f"under {name} the saver alone shows", saver)
         # A window that opens now is raised and focused by the manager; the
         # saver puts itself back on top and keeps the keyboard.
-        check(session.helper.window("host", Area(200, 150, 600, 400)), f"{name} shows no window")
+        check(helper(session).window("host", Area(200, 150, 600, 400)), f"{name} shows no window")
         wait_for(lambda: only_the_saver(server.screenshot()), 10,
                  f"under {name} the saver comes back over a new window", saver)
         saver.still_running("a new window")
         if with_box:
             shutil.rmtree(os.path.dirname(session.quote_file))
-            window, left, top, width, _ = wait_for(
+            window, left, top, width, height = wait_for(
                 lambda: [w for w in server.windows() if w[3] < LEFT.width], 25,
                 "a message box shows", saver)[0]
+            check(abs(2 * left + width - LEFT.width) <= 2 and abs(2 * top + height - LEFT.height)
+                  <= 2, f"the box at {left},{top} is not centred on the primary monitor")
             wait_for(lambda: server.screenshot().pixel(left + width - 4, top + 4) == BOX_FACE, 10,
                      "the box shows above the saver", saver)
             wait_for(lambda: server.focus() == window, 10, "the box takes the keyboard focus",
@@ -211,7 +216,7 @@ def destroyed_window(session):
     """A saver whose window another client destroys ends, and its lock with
     it: the next start shows a saver."""
     saver = session.start_shown("/s")
-    session.helper.destroy(session.server.focus())
+    helper(session).destroy(session.server.focus())
     saver.ends("its window was destroyed by another client")
     following = session.start_shown("/s")
     session.server.key("x")
@@ -290,7 +295,7 @@ def hosted(session):
     server = session.server
     grey_desktop(server)
     for ending in ("SIGTERM", "the host window destroyed"):
-        host = session.helper.window("host", HOST)
+        host = helper(session).window("host", HOST)
         check(host is not None, "the host window did not show")
         session.start(XSCREENSAVER_WINDOW=str(host)).ends("a start without /s", within=60)
         check(server.screenshot().pixel(HOST.x + 5, HOST.y + 5) == HOST_BLUE,
@@ -311,7 +316,7 @@ def hosted(session):
             saver.process.send_signal(signal.SIGTERM)
             saver.ends(ending, status=-signal.SIGTERM)
         else:
-            session.helper.destroy(host)
+            helper(session).destroy(host)
             saver.ends(ending)
         check(saver.stderr() == "", f"the saver said {saver.stderr()!r} after {ending}")
 

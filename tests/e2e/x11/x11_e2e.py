@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
 """The Linux program on a private X server: x11_e2e.py CASE PATH/TO/sagelight."""
 
-import functools
 import os
-import signal
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
@@ -13,41 +11,6 @@ import cases  # noqa: E402
 import desktop  # noqa: E402
 import e2e  # noqa: E402
 from e2e import SEEDED_SIZE, check, wait_for, wait_panel  # noqa: E402
-
-
-class X11Session(e2e.NativeSession):
-    def __init__(self, binary, screen):
-        super().__init__(binary, e2e.XServer(*screen))
-
-    @functools.cached_property
-    def helper(self):
-        """Windows of another client; they go with the server."""
-        return desktop.Helper(self.server)
-
-    def start_shown(self, *args, **env):
-        """A saver, once its window has the focus."""
-        saver = self.start(*args, **env)
-        self.ready(saver)
-        return saver
-
-    def ready(self, saver):
-        # On a bare server nobody but the saver itself gives it the focus.
-        wait_for(lambda: self.server.focus() in (w[0] for w in self.server.windows()), 30,
-                 "the saver's window takes the focus", saver)
-
-    def boxes(self):
-        return [(x, y, x + width - 1, y + height - 1)
-                for _, x, y, width, height in self.server.windows() if width != self.server.width]
-
-
-def no_display(session):
-    """With "/s" but without a display the program reports the missing
-    display and fails."""
-    saver = session.start("/s", DISPLAY=None)
-    saver.ends("a start with /s but without a display", status=1)
-    report = saver.stderr().strip().splitlines()
-    check(len(report) == 1 and "run-time error 57" in report[0] and "DISPLAY" in report[0],
-          f"unexpected report {report}")
 
 
 def disk_full(session):
@@ -103,10 +66,11 @@ def no_fonts(session):
           f"standard error does not hold the fonts line and the error: {report}")
 
 
-CASES = dict(cases.CASES, no_display=no_display, lost_server=cases.lost_display,
+CASES = dict(cases.CASES, lost_server=cases.lost_display,
              disk_full=disk_full, folder_for_quotes=cases.folder_for_quotes, no_fonts=no_fonts,
              **desktop.CASES)
 
 if __name__ == "__main__":
     screen = getattr(CASES.get(sys.argv[1] if len(sys.argv) > 1 else ""), "screen", ())
-    sys.exit(e2e.main(CASES, lambda: X11Session(os.path.abspath(sys.argv[2]), screen)))
+    sys.exit(e2e.main(CASES, lambda: e2e.NativeSession(os.path.abspath(sys.argv[2]),
+                                                       e2e.XServer(*screen))))
