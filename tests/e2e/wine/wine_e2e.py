@@ -43,7 +43,7 @@ class WineSession(e2e.Session):
             raise SetupError("Wine is not installed (apt-get install wine wine64)")
         self.program, self.prefix = os.environ["SAGELIGHT_SCR"], os.environ["SAGELIGHT_WINE_PREFIX"]
         check(os.path.isfile(self.program), f"{self.program} not found: build the project first")
-        print(f"running {self.program}; {os.environ.get('SAGELIGHT_WINE_REASON', '')}", flush=True)
+        print(f"running {self.program}", flush=True)
         self.system = os.path.join(self.prefix, "drive_c", "windows", "system")
         super().__init__(e2e.XServer(), os.path.join(self.system, "Sagelight.quo"))
         marker = os.path.join(self.prefix, "sagelight-prefix-ready")
