@@ -2,8 +2,6 @@
 """The Linux program as a native client of a private compositor on its
 headless backend, with two outputs: wayland_e2e.py CASE PATH/TO/sagelight."""
 
-import ctypes
-import ctypes.util
 import json
 import mmap
 import os
@@ -42,16 +40,11 @@ MODIFIER = {"shift": 1, "ctrl": 4, "alt": 8, "ISO_Level3_Shift": 128}
 
 
 def keymap_text(layout):
-    """The keymap of an ordinary keyboard with `layout`, compiled by
-    libxkbcommon from the system's rules (model, layout and so on)."""
-    xkb = ctypes.CDLL(ctypes.util.find_library("xkbcommon") or "libxkbcommon.so.0")
-    for name in ("xkb_context_new", "xkb_keymap_new_from_names", "xkb_keymap_get_as_string"):
-        getattr(xkb, name).restype = ctypes.c_void_p
-    names = (ctypes.c_char_p * 5)(b"evdev", b"pc105", layout.encode(), b"", b"")
-    keymap = xkb.xkb_keymap_new_from_names(ctypes.c_void_p(xkb.xkb_context_new(0)), names, 0)
-    if not keymap:
-        raise RuntimeError(f"xkbcommon cannot compile a keymap for layout {layout}")
-    return ctypes.string_at(xkb.xkb_keymap_get_as_string(ctypes.c_void_p(keymap), 1))
+    """The keymap of an ordinary keyboard with `layout`, from the system's
+    files: the compositor compiles it and hands it to its clients whole."""
+    return (f'xkb_keymap {{ xkb_keycodes {{ include "evdev+aliases(qwerty)" }}; '
+            f'xkb_types {{ include "complete" }}; xkb_compat {{ include "complete" }}; '
+            f'xkb_symbols {{ include "pc+{layout}+inet(evdev)" }}; }};').encode()
 
 
 def _string(text):
@@ -148,10 +141,7 @@ class Compositor:
 
     def _send(self, target, opcode, body=b"", fds=()):
         message = struct.pack("<II", target, ((8 + len(body)) << 16) | opcode) + body
-        if fds:
-            socket.send_fds(self.socket, [message], list(fds))
-        else:
-            self.socket.sendall(message)
+        socket.send_fds(self.socket, [message], list(fds))
 
     def _bind(self, interface):
         """New objects bound to each global of `interface`, at version 1."""
@@ -198,19 +188,16 @@ class Compositor:
         if pixel_format not in (0, 1) or stride != 4 * width:  # ARGB8888, XRGB8888
             raise RuntimeError(f"unexpected screenshot format {pixel_format}, stride {stride}")
         fd = os.memfd_create("screenshot")
-        try:
-            os.ftruncate(fd, stride * height)
-            pool, buffer = self._new_id(), self._new_id()
-            self._send(self.shm, 0, struct.pack("<Ii", pool, stride * height), fds=(fd,))
-            self._send(pool, 0, struct.pack("<IiiiiI", buffer, 0, width, height, stride,
-                                            pixel_format))
-            self._send(frame, 0, struct.pack("<I", buffer))  # copy
-            if self._event(frame, {2, 3})[0] == 3:  # ready or failed
-                raise RuntimeError("the compositor failed a screenshot")
-            with mmap.mmap(fd, stride * height, access=mmap.ACCESS_READ) as pixels:
-                raw = pixels[:]
-        finally:
-            os.close(fd)
+        os.ftruncate(fd, stride * height)
+        pool, buffer = self._new_id(), self._new_id()
+        self._send(self.shm, 0, struct.pack("<Ii", pool, stride * height), fds=(fd,))
+        self._send(pool, 0, struct.pack("<IiiiiI", buffer, 0, width, height, stride, pixel_format))
+        self._send(frame, 0, struct.pack("<I", buffer))  # copy
+        if self._event(frame, {2, 3})[0] == 3:  # ready or failed
+            raise RuntimeError("the compositor failed a screenshot")
+        with mmap.mmap(fd, stride * height, access=mmap.ACCESS_READ) as pixels:
+            raw = pixels[:]
+        os.close(fd)
         for target, destroy in ((buffer, 0), (pool, 1), (frame, 1)):
             self._send(target, destroy)
         del self.events[frame]
@@ -240,12 +227,6 @@ class Compositor:
             for state in (1, 0):
                 self._send(self.keyboard, 1, struct.pack("<III", self._millis(), KEY[name], state))
             self._modifiers(0)
-        self.roundtrip()
-
-    def pointer_to(self, x, y, width, height):
-        """Moves the pointer to a point of the layout of `width` x `height`."""
-        self._send(self.pointer, 1, struct.pack("<IIIII", self._millis(), x, y, width, height))
-        self._send(self.pointer, 4)  # frame
         self.roundtrip()
 
     def press(self, state=1):
@@ -286,8 +267,11 @@ class Compositor:
         return result.stdout
 
     def move(self, x, y):
-        if self.held:
-            self.pointer_to(x, y, SCREEN_WIDTH + SIZES[OTHER][0], SCREEN_HEIGHT)
+        if self.held:  # a point of the layout, in its width and height
+            self._send(self.pointer, 1, struct.pack("<IIIII", self._millis(), x, y,
+                                                    SCREEN_WIDTH + SIZES[OTHER][0], SCREEN_HEIGHT))
+            self._send(self.pointer, 4)  # frame
+            self.roundtrip()
         else:
             self.swaymsg("seat", "-", "cursor", "set", str(x), str(y))
         self.moved = (x, y, time.monotonic())
