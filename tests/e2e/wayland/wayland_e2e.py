@@ -384,11 +384,15 @@ def layout(commands, output, rect):
         if saver.wait(session.settle) is None:
             # On a slow run the first saying may have come up under the target
             # and taken the move; one further than the panel is wide lands on
-            # the background and is compared with the resting place all the same.
+            # the background. Where the saying came up before the pointer's
+            # first event reached the form, that move is the first and only
+            # records, and one more ends.
             check(server.screenshot(output).lit_box() is not None,
                   "a move of five pixels over the background left the saver running")
             print("the first saying took the move of five pixels: moving past the panel")
             server.move(rest[0] + 300, rest[1])
+            if saver.wait(session.settle) is None:
+                server.move(rest[0] + 305, rest[1])
         saver.ends("a move of five pixels")
     return case
 
