@@ -24,8 +24,6 @@ CENTRE = (SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)
 # (left, top, width, height).
 PANEL_WIDTH, PANEL_HEIGHT = 273, 169
 SAYING, CAPTION = (4, 4, 265, 145), (4, 152, 265, 13)
-PALETTE = ((0, 128, 0), (0, 128, 128), (128, 0, 0), (128, 0, 128), (128, 128, 0),
-           (192, 192, 192), (128, 128, 128))
 BLACK, WHITE = (0, 0, 0), (255, 255, 255)
 
 SEEDED_SIZE = 431 * 200  # records of 200 bytes
@@ -234,12 +232,12 @@ class Shot:
 
     def find_panel(self):
         """The panel whose frame is the first thing lit: its top and bottom
-        rows are runs of exactly 273 pixels of one palette colour."""
+        rows are runs of exactly 273 pixels of one colour."""
         first = (len(self.raw) - len(self.raw.lstrip(b"\0"))) // 4
         left, top = first % self.width, first // self.width
-        colour = self.pixel(left, top) if top < self.height else None
-        if colour not in PALETTE:
+        if top >= self.height:
             return None
+        colour = self.pixel(left, top)
         run = self.encode(colour) * (PANEL_WIDTH + 1)
         if all(self.raw[at:at + len(run) - 4] == run[4:] and self.raw[at:at + len(run)] != run
                for at in (4 * first, 4 * (first + (PANEL_HEIGHT - 1) * self.width))):

@@ -39,19 +39,6 @@ BTN_LEFT = 0x110
 MODIFIER = {"shift": 1, "ctrl": 4, "alt": 8, "ISO_Level3_Shift": 128}
 
 
-def keymap_text(layout):
-    """The keymap of an ordinary keyboard with `layout`, from the system's
-    files: the compositor compiles it and hands it to its clients whole."""
-    return (f'xkb_keymap {{ xkb_keycodes {{ include "evdev+aliases(qwerty)" }}; '
-            f'xkb_types {{ include "complete" }}; xkb_compat {{ include "complete" }}; '
-            f'xkb_symbols {{ include "pc+{layout}+inet(evdev)" }}; }};').encode()
-
-
-def _string(text):
-    data = text.encode() + b"\0"
-    return struct.pack("<I", len(data)) + data + b"\0" * (-len(data) % 4)
-
-
 def sway(folder, env):
     """The command and environment of a sway on the headless backend (no GPU:
     the pixman renderer), its outputs white while nothing covers them. Sway
@@ -148,9 +135,8 @@ class Compositor:
         bound = []
         for opcode, body in self.events[self.registry]:  # wl_registry.global: name, interface
             if opcode == 0 and body[8:8 + len(interface) + 1] == interface.encode() + b"\0":
-                bound.append(self._new_id())
-                self._send(self.registry, 0, body[:4] + _string(interface)
-                           + struct.pack("<II", 1, bound[-1]))
+                bound.append(self._new_id())  # bind: the global's name and interface as sent
+                self._send(self.registry, 0, body[:-4] + struct.pack("<II", 1, bound[-1]))
         if not bound:
             raise RuntimeError(f"the compositor offers no {interface}")
         return bound
@@ -207,9 +193,12 @@ class Compositor:
     def _millis():
         return int(time.monotonic() * 1000) & 0xFFFFFFFF
 
-    def keyboard_layout(self, name):
-        """Switches the keyboard to another layout, as a user does."""
-        text = keymap_text(name) + b"\0"
+    def keyboard_layout(self, layout):
+        """Switches the keyboard to another layout, as a user does: the usual
+        rules' keymap, which the compositor compiles and hands its clients."""
+        text = (f'xkb_keymap {{ xkb_keycodes {{ include "evdev+aliases(qwerty)" }}; '
+                f'xkb_types {{ include "complete" }}; xkb_compat {{ include "complete" }}; '
+                f'xkb_symbols {{ include "pc+{layout}+inet(evdev)" }}; }};\0').encode()
         fd = os.memfd_create("keymap")
         os.write(fd, text)
         self._send(self.keyboard, 0, struct.pack("<II", 1, len(text)), fds=(fd,))

@@ -100,27 +100,6 @@ def helper(session):
     return session.x11_helper
 
 
-def window_manager(session, name):
-    """Starts a window manager in a home of its own (with a message bus of
-    its own where it needs one), to end with the savers."""
-    command = {"openbox": ["openbox", "--sm-disable"], "icewm": ["icewm"],
-               # xfwm4 keeps its settings in xfconf, which it reaches over
-               # D-Bus. Its compositor paints only the first monitor of an
-               # Xvfb screen that RandR splits into several.
-               "xfwm4": ["dbus-run-session", "--", "xfwm4", "--compositor=off"]}[name]
-    require(command[0], name)
-    home = os.path.join(session.scratch, name)
-    env = session.server.env(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
-                             XDG_CACHE_HOME=os.path.join(home, ".cache"),
-                             NO_AT_BRIDGE="1")  # no accessibility bus outliving the manager
-    session.savers.append(e2e.Saver(command, {k: v for k, v in env.items() if k not in (
-        "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER")}, 0))
-    # The manager is ready once it names its check window on the root.
-    wait_for(lambda: "window id" in session.server.run("xprop", "-root",
-                                                       "_NET_SUPPORTING_WM_CHECK").stdout,
-             30, f"{name} starts")
-
-
 def on_monitors(primary, screen, key):
     """On the monitors LEFT and RIGHT (RIGHT listed first when `primary` is
     None) the saver's window covers just the `screen` monitor, the panel
@@ -163,16 +142,28 @@ def only_the_saver(shot):
         return False
 
 
-def under(name, with_box=False):
-    """Under a window manager with a dock that asks to stay above all: the
-    saver covers the dock, has no taskbar entry, and stays on top with the
-    keyboard when a new window opens; `with_box`, a failing tick's box shows
-    above it, centred on the primary monitor, and takes the keys (the manager
-    has no say in that, so one manager shows it)."""
+def under(name, command, with_box=False):
+    """Under the window manager `name`, started by `command`, with a dock that
+    asks to stay above all: the saver covers the dock, has no taskbar entry,
+    and stays on top with the keyboard when a new window opens; `with_box`,
+    a failing tick's box shows above it, centred on the primary monitor, and
+    takes the keys (the manager has no say in that, so one manager shows it)."""
     def case(session):
         server = session.server
         grey_desktop(server, [LEFT, RIGHT], 0)
-        window_manager(session, name)
+        # The manager has a home of its own, and a message bus of its own
+        # where it needs one, and it ends with the savers.
+        require(command[0], name)
+        home = os.path.join(session.scratch, name)
+        env = server.env(HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                         XDG_CACHE_HOME=os.path.join(home, ".cache"),
+                         NO_AT_BRIDGE="1")  # no accessibility bus outliving the manager
+        session.savers.append(e2e.Saver(command, {k: v for k, v in env.items() if k not in (
+            "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER")}, 0))
+        # It is ready once it names its check window on the root.
+        wait_for(lambda: "window id" in server.run("xprop", "-root",
+                                                   "_NET_SUPPORTING_WM_CHECK").stdout,
+                 30, f"{name} starts")
         check(helper(session).window("dock", Area(0, 0, LEFT.width, 40)), f"{name} shows no dock")
         wait_for(lambda: DOCK_ORANGE in server.screenshot().pixels(0, 0, LEFT.width - 1, 39),
                  10, f"{name} shows the dock")
@@ -210,19 +201,10 @@ def under(name, with_box=False):
     return case
 
 
-def destroyed_window(session):
-    """A saver whose window another client destroys ends, and its lock with
-    it: the next start shows a saver."""
-    saver = session.start_shown("/s")
-    helper(session).destroy(session.server.focus())
-    saver.ends("its window was destroyed by another client")
-    following = session.start_shown("/s")
-    session.server.key("x")
-    following.ends("a letter key")
-
-
-def unmapped_window(session):
-    """A saver whose window is unmapped shows it again, with the focus."""
+def other_client(session):
+    """Another client unmaps the saver's window: it shows again, with the
+    focus and a panel; that client destroys it: the saver ends, and its
+    lock with it, so that the next start shows a saver."""
     saver = session.start_shown("/s")
     server = session.server
     window = server.focus()
@@ -232,8 +214,11 @@ def unmapped_window(session):
     wait_for(lambda: server.focus() == window, 10, "the window shown again takes the focus",
              saver)
     wait_panel(server, 10, "a panel shows", saver)
+    helper(session).destroy(window)
+    saver.ends("its window was destroyed by another client")
+    following = session.start_shown("/s")
     server.key("x")
-    saver.ends("a letter key after it showed again")
+    following.ends("a letter key")
 
 
 def lock_folders(session):
@@ -330,11 +315,13 @@ CASES = {
     # With no monitor marked primary, the one at the origin is the screen,
     # though RandR lists it second.
     "no_primary": wide(on_monitors(None, LEFT, "Escape")),
-    "openbox": wide(under("openbox", with_box=True)),
-    "xfwm4": wide(under("xfwm4")),
-    "icewm": wide(under("icewm")),
-    "destroyed_window": destroyed_window,
-    "unmapped_window": unmapped_window,
+    "openbox": wide(under("openbox", ["openbox", "--sm-disable"], with_box=True)),
+    # xfwm4 keeps its settings in xfconf, which it reaches over D-Bus. Its
+    # compositor paints only the first monitor of an Xvfb screen that RandR
+    # splits into several.
+    "xfwm4": wide(under("xfwm4", ["dbus-run-session", "--", "xfwm4", "--compositor=off"])),
+    "icewm": wide(under("icewm", ["icewm"])),
+    "other_client": other_client,
     "lock_folders": lock_folders,
     "no_home": no_home,
     "hosted": hosted,
