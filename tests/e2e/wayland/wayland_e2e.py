@@ -16,7 +16,6 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
 # pylint: disable=wrong-import-position
-import cases  # noqa: E402
 import e2e  # noqa: E402
 from e2e import SCREEN, SCREEN_HEIGHT, SCREEN_WIDTH, Shot, check, wait_for, wait_panel  # noqa
 
@@ -387,8 +386,8 @@ def layout(commands, output, rect):
 
 
 CASES = dict(
-    cases.CASES, backend=backend, other_output=other_output, lost_compositor=cases.lost_display,
-    box_click=cases.folder_for_quotes, typed_controls=typed_controls,
+    e2e.CASES, backend=backend, other_output=other_output, lost_compositor=e2e.lost_display,
+    box_click=e2e.folder_for_quotes, typed_controls=typed_controls,
     layout_rotated=layout([f"{FORM} transform 90"], FORM, (0, 0, SCREEN_HEIGHT, SCREEN_WIDTH)),
     layout_scale_2=layout([f"{FORM} scale 2"], FORM, (0, 0, SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)),
     # The origin on the second output, where sway does not first show a new

@@ -11,7 +11,6 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
 # pylint: disable=wrong-import-position
-import cases  # noqa: E402
 import e2e  # noqa: E402
 from e2e import CENTRE, SetupError, check  # noqa: E402
 
@@ -133,6 +132,6 @@ def cleanup(session):
 
 
 if __name__ == "__main__":
-    sys.exit(e2e.main(dict(cases.CASES, missing_folder=missing_folder,
+    sys.exit(e2e.main(dict(e2e.CASES, missing_folder=missing_folder,
                            ctrl_backspace=ctrl_backspace, prefix=lambda _: None, cleanup=cleanup),
                       WineSession))

@@ -9,7 +9,6 @@ import os
 import shutil
 import signal
 import subprocess
-import tempfile
 import time
 
 import e2e
@@ -39,7 +38,8 @@ def grey_desktop(server, monitors=(), primary=None):
 class Helper:
     """Windows of another client, as a dock or a screen-saver daemon makes
     them, over a connection of its own (Xlib through ctypes; an X error ends
-    the test, as Xlib's own handler does)."""
+    the test, as Xlib's own handler does). They go with the connection, which
+    stays open until closed or until the server ends."""
 
     def __init__(self, server):
         self.server = server
@@ -91,13 +91,6 @@ class Helper:
 
     def close(self):
         self.xlib.XCloseDisplay(self.display)
-
-
-def helper(session):
-    """The session's other client, whose windows go with the server."""
-    if not hasattr(session, "x11_helper"):
-        session.x11_helper = Helper(session.server)
-    return session.x11_helper
 
 
 def on_monitors(primary, screen, key):
@@ -164,7 +157,8 @@ def under(name, command, with_box=False):
         wait_for(lambda: "window id" in server.run("xprop", "-root",
                                                    "_NET_SUPPORTING_WM_CHECK").stdout,
                  30, f"{name} starts")
-        check(helper(session).window("dock", Area(0, 0, LEFT.width, 40)), f"{name} shows no dock")
+        helper = Helper(server)
+        check(helper.window("dock", Area(0, 0, LEFT.width, 40)), f"{name} shows no dock")
         wait_for(lambda: DOCK_ORANGE in server.screenshot().pixels(0, 0, LEFT.width - 1, 39),
                  10, f"{name} shows the dock")
         saver = session.start_shown("/s")
@@ -178,7 +172,7 @@ def under(name, command, with_box=False):
                  f"under {name} the saver alone shows", saver)
         # A window that opens now is raised and focused by the manager; the
         # saver puts itself back on top and keeps the keyboard.
-        check(helper(session).window("host", Area(200, 150, 600, 400)), f"{name} shows no window")
+        check(helper.window("host", Area(200, 150, 600, 400)), f"{name} shows no window")
         wait_for(lambda: only_the_saver(server.screenshot()), 10,
                  f"under {name} the saver comes back over a new window", saver)
         saver.still_running("a new window")
@@ -214,7 +208,7 @@ def other_client(session):
     wait_for(lambda: server.focus() == window, 10, "the window shown again takes the focus",
              saver)
     wait_panel(server, 10, "a panel shows", saver)
-    helper(session).destroy(window)
+    Helper(session.server).destroy(window)
     saver.ends("its window was destroyed by another client")
     following = session.start_shown("/s")
     server.key("x")
@@ -226,28 +220,25 @@ def lock_folders(session):
     beside a running saver, with no runtime folder or one that all may
     write, meet it and end. A link in place of its folder stops a start with
     status 1 and a word on where and why."""
-    shared = tempfile.mkdtemp(prefix="sagelight-shared-")
-    try:
-        os.chmod(shared, 0o1777)
-        saver = session.start_shown("/s")
-        for runtime in (None, shared):
-            session.start("/s", XDG_RUNTIME_DIR=runtime).ends(
-                f"a start beside a running saver with XDG_RUNTIME_DIR={runtime}", within=60)
-        session.server.key("x")
-        saver.ends("a letter key")
-        folder = os.path.join(session.home, ".local", "share", "sagelight")
-        check(os.path.exists(os.path.join(folder, "sagelight.lock")),
-              "the lock is not under the home")
-        check(not os.listdir(shared), f"the saver left {os.listdir(shared)} in a shared folder")
-        check(not os.listdir(session.runtime_dir), "the saver left a file in $XDG_RUNTIME_DIR")
-        shutil.rmtree(folder)
-        os.symlink(shared, folder)
-        saver = session.start("/s")
-        saver.ends("a start whose lock folder is a link", status=1)
-        check(folder in saver.stderr() and "link" in saver.stderr(),
-              f"the start said {saver.stderr()!r}")
-    finally:
-        shutil.rmtree(shared)
+    shared = os.path.join(session.scratch, "shared")
+    os.mkdir(shared)
+    os.chmod(shared, 0o1777)
+    saver = session.start_shown("/s")
+    for runtime in (None, shared):
+        session.start("/s", XDG_RUNTIME_DIR=runtime).ends(
+            f"a start beside a running saver with XDG_RUNTIME_DIR={runtime}", within=60)
+    session.server.key("x")
+    saver.ends("a letter key")
+    folder = os.path.join(session.home, ".local", "share", "sagelight")
+    check(os.path.exists(os.path.join(folder, "sagelight.lock")), "the lock is not under the home")
+    check(not os.listdir(shared), f"the saver left {os.listdir(shared)} in a shared folder")
+    check(not os.listdir(session.runtime_dir), "the saver left a file in $XDG_RUNTIME_DIR")
+    shutil.rmtree(folder)
+    os.symlink(shared, folder)
+    saver = session.start("/s")
+    saver.ends("a start whose lock folder is a link", status=1)
+    check(folder in saver.stderr() and "link" in saver.stderr(),
+          f"the start said {saver.stderr()!r}")
 
 
 def no_home(session):
@@ -275,10 +266,10 @@ def hosted(session):
     """In a daemon's window named by $XSCREENSAVER_WINDOW, a start without
     /s paints nothing; with /s the saver draws there alone, leaves the input
     to the daemon, and ends quietly on SIGTERM or with the window."""
-    server = session.server
+    server, helper = session.server, Helper(session.server)
     grey_desktop(server)
     for ending in ("SIGTERM", "the host window destroyed"):
-        host = helper(session).window("host", HOST)
+        host = helper.window("host", HOST)
         check(host is not None, "the host window did not show")
         session.start(XSCREENSAVER_WINDOW=str(host)).ends("a start without /s", within=60)
         check(server.screenshot().pixel(HOST.x + 5, HOST.y + 5) == HOST_BLUE,
@@ -299,7 +290,7 @@ def hosted(session):
             saver.process.send_signal(signal.SIGTERM)
             saver.ends(ending, status=-signal.SIGTERM)
         else:
-            helper(session).destroy(host)
+            helper.destroy(host)
             saver.ends(ending)
         check(saver.stderr() == "", f"the saver said {saver.stderr()!r} after {ending}")
 

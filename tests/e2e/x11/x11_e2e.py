@@ -7,7 +7,6 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
 # pylint: disable=wrong-import-position
-import cases  # noqa: E402
 import desktop  # noqa: E402
 import e2e  # noqa: E402
 from e2e import SEEDED_SIZE, check, wait_for, wait_panel  # noqa: E402
@@ -66,8 +65,8 @@ def no_fonts(session):
           f"standard error does not hold the fonts line and the error: {report}")
 
 
-CASES = dict(cases.CASES, lost_server=cases.lost_display,
-             disk_full=disk_full, folder_for_quotes=cases.folder_for_quotes, no_fonts=no_fonts,
+CASES = dict(e2e.CASES, lost_server=e2e.lost_display,
+             disk_full=disk_full, folder_for_quotes=e2e.folder_for_quotes, no_fonts=no_fonts,
              **desktop.CASES)
 
 if __name__ == "__main__":
