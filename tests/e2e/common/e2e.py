@@ -1,8 +1,7 @@
-"""What the end-to-end tests of every backend share, the cases they all run
-among it; a backend brings its display: how it starts, takes a screenshot
-and sends input. Times are judged from screenshots bracketed by clock
-readings: a bracket widened by a held-up test is inconclusive, never a
-failure."""
+"""What the end-to-end tests of every backend share, their common cases too;
+a backend brings its display: how it starts, takes a screenshot and sends
+input. Times are judged from screenshots bracketed by clock readings: a
+bracket widened by a held-up test is inconclusive, never a failure."""
 
 import collections
 import ctypes
@@ -274,9 +273,8 @@ class Panel:
 
 def check_panel(shot):
     """The one panel of a screenshot, nothing else lit, its saying white and
-    its caption yellow on black. Text colours are judged by the bright pixels
-    of the glyphs: how their edges blend into black depends on the font
-    smoothing."""
+    its caption yellow on black, judged by the glyphs' bright pixels: how
+    their edges blend into black depends on the font smoothing."""
     panel = shot.find_panel()
     check(panel is not None, f"no panel shows (lit: {shot.lit_box()})")
     check(shot.lit_box() == (panel.left, panel.top, panel.right, panel.bottom),
@@ -473,10 +471,9 @@ NSS_WRAPPER = "libnss_wrapper.so"
 
 
 class NativeSession(Session):
-    """The Linux program with folders and a home of its own. The instance
-    lock follows the user alone; so that cases side by side do not share one,
-    each session gets its own password database (nss_wrapper) and an empty
-    /run/user in a mount namespace."""
+    """The Linux program with folders of its own. The instance lock follows
+    the user alone, so each session has its own password database and home
+    (nss_wrapper) and an empty /run/user in a mount namespace."""
 
     def __init__(self, binary, server):
         self.nss_wrapper = next(iter(glob.glob(f"/usr/lib/*/{NSS_WRAPPER}")
@@ -541,9 +538,8 @@ def into(changes, was, now):
 
 
 def conclusive(watch_once):
-    """A case whose timed observation starts afresh only when a held-up test
-    could not judge. The quote file goes after it: a later case may share
-    the folder."""
+    """A case whose timed observation starts afresh when a held-up test could
+    not judge; the quote file goes after it, for a later case may share it."""
     def case(session):
         try:
             for attempt in range(1, ATTEMPTS + 1):
@@ -795,9 +791,8 @@ def lost_display(session):
 
 def folder_for_quotes(session):
     """A folder in place of the quote file under a running saver: the next
-    saying fails with a box above the saver, standard error names the folder
-    in one line, a click on the box's OK closes it, and the saver takes keys
-    again."""
+    saying fails with a box that standard error names the folder for, a click
+    on its OK closes it, and the saver takes keys again."""
     saver, watch = session.start_covering("/s")
     os.remove(session.quote_file)
     os.mkdir(session.quote_file)

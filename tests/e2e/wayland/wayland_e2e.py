@@ -39,9 +39,8 @@ MODIFIER = {"shift": 1, "ctrl": 4, "alt": 8, "ISO_Level3_Shift": 128}
 
 
 def sway(folder, env):
-    """The command and environment of a sway on the headless backend (no GPU:
-    the pixman renderer), its outputs white while nothing covers them. Sway
-    refuses root; anyone else runs it as themselves."""
+    """How to start sway on the headless backend, without a GPU, its outputs
+    white; it refuses root, anyone else runs it as themselves."""
     config = os.path.join(folder, "config")
     with open(config, "w", encoding="ascii") as out:
         for name, x in ((FORM, 0), (OTHER, SCREEN_WIDTH)):
@@ -60,15 +59,13 @@ def sway(folder, env):
 
 
 class Compositor:
-    """A compositor of its own in a private runtime folder, spoken to over
-    the Wayland wire protocol (the standard library has no binding, and
-    Debian ships no client for the wlroots virtual pointer): a virtual
-    keyboard and pointer stay plugged in for its whole life, as a seat
-    without them gives clients none, and screenshots take a round trip,
-    where a screenshot tool's start would take longer than the timing
-    checks can bracket. The pointer moves by sway's own seat command, which
-    reaches the surface under it; while a button is held the virtual
-    pointer moves it, for the pressed surface to take."""
+    """A compositor of its own in a private runtime folder, spoken to over the
+    Wayland wire protocol, which Python and Debian have no client for: a
+    virtual keyboard and pointer stay plugged in for its whole life (a seat
+    without them gives clients none), and a screenshot is one round trip,
+    where a tool's start would take longer than the timing checks bracket.
+    The pointer moves by sway's own seat command, which reaches the surface
+    under it; while a button is held the virtual pointer moves it."""
 
     NAME, REST = "Wayland compositor", PARK
 
@@ -347,10 +344,9 @@ def typed_controls(session):
 
 def layout(commands, output, rect):
     """With the outputs laid out by sway's `commands`, the form covers the
-    logical size of the `output` at the layout's origin (`rect`, in the
-    layout's units) and curtains the others; a pointer resting on it at the
-    start ends nothing, an output created meanwhile goes dark at once, and
-    then the user's own move of a few pixels ends the saver."""
+    `output` at the origin (`rect`, logical) and curtains the others; the
+    pointer resting on it at the start ends nothing, an output created
+    meanwhile goes dark at once, and a move of a few pixels ends the saver."""
     def case(session):
         server = session.server
         for command in commands:

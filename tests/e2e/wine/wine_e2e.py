@@ -20,10 +20,9 @@ WINE_DLL_OVERRIDES = "mscoree=;mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 
 
 class WineSession(e2e.Session):
-    """A fresh wineserver places the pointer at the centre until X reports a
-    move, and a new window's pointer message carries that place: every case
-    starts a fresh wineserver with the real pointer at the centre, so both
-    agree."""
+    """A fresh wineserver puts the pointer at the centre until X reports a
+    move, and a new window gets that place: each case starts a fresh one
+    with the real pointer at the centre, so both agree."""
 
     settle = 1.0  # an event travels from X through Wine to the program
     records_at_show = True

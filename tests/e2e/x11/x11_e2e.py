@@ -13,11 +13,9 @@ from e2e import SEEDED_SIZE, check, wait_for, wait_panel  # noqa: E402
 
 
 def disk_full(session):
-    """A first start under a file-size limit of 10 KiB, without room for the
-    whole collection, writes no saying and reports the full disk with the
-    file's name (the limit's signal stays at its default, which kills, as
-    from a shell); the next start with room seeds the file whole. A seeding
-    cut short at its limit would leave 51 sayings for good."""
+    """A first start under a 10 KiB file-size limit (whose signal kills by
+    default, as from a shell) writes no saying, not 51 for good, and reports
+    the full disk with the file's name; the next start seeds the file whole."""
     saver = session.start(DISPLAY=None, wrapper=["prlimit", f"--fsize={10 * 1024}"])
     saver.ends("a start under a file-size limit", status=1, within=60)
     expected = f"Sagelight: run-time error 61: Disk full ({session.quote_file})\n"
@@ -30,10 +28,9 @@ def disk_full(session):
 
 
 def no_fonts(session):
-    """With a fontconfig that knows no font at all, the panel still shows its
-    text, in the X server's own font, and standard error says so once; so
-    does the runtime's box for a failed start, and standard error holds the
-    fonts line and the error."""
+    """With a fontconfig that knows no font, the panel and the runtime's box
+    for a failed start show their text in the X server's own font, and
+    standard error says so once."""
     config = os.path.join(session.scratch, "fonts.conf")
     with open(config, "w", encoding="ascii") as out:
         out.write('<?xml version="1.0"?>\n<fontconfig></fontconfig>\n')
