@@ -27,6 +27,7 @@ class WineSession(e2e.Session):
     settle = 1.0  # an event travels from X through Wine to the program
     records_at_show = True
     crowd = 2
+    draws_boxes = False  # Wine draws them
 
     def __init__(self):
         if os.environ.get("SAGELIGHT_SCR_MISSING"):
