@@ -20,7 +20,7 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils x11-xkb-utils imagemagick
   openbox icewm xfwm4 xfconf dbus dbus-x11
   libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev sway wtype
-  mingw-w64 wine wine64 wixl man-db file inotify-tools libnss-wrapper
+  mingw-w64 wine wine64 wixl man-db file libnss-wrapper
   libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols python3-dbus
 )
 source scripts/install-missing.sh

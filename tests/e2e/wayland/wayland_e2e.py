@@ -1,15 +1,14 @@
 #!/usr/bin/env python3
-"""End-to-end tests of the Linux program as a native client of a private
-sway on the headless backend, with two outputs: the cases shared with the
-other builds, and what only a compositor brings.
+"""The Linux program as a native client of a private compositor on its
+headless backend, with two outputs: wayland_e2e.py CASE PATH/TO/sagelight."""
 
-Usage: wayland_e2e.py CASE PATH/TO/sagelight.
-"""
-
-import functools
+import itertools
 import json
+import mmap
 import os
 import shutil
+import socket
+import struct
 import subprocess
 import sys
 import tempfile
@@ -18,237 +17,291 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
 # pylint: disable=wrong-import-position
-import cases  # noqa: E402
 import e2e  # noqa: E402
-from e2e import (SCREEN_HEIGHT, SCREEN_WIDTH, SKIP, PixelLayout, Shot, check,  # noqa: E402
-                 wait_for, wait_panel)
-from devices import VirtualDevices  # noqa: E402
+from e2e import SCREEN, SCREEN_HEIGHT, SCREEN_WIDTH, Shot, check, wait_for, wait_panel  # noqa
 
 TOOLS = ("sway", "swaymsg", "setpriv", "wtype")
-USER, GROUP = "nobody", "nogroup"  # sway refuses to run as root
-SCREEN = "HEADLESS-1"  # the saver's screen, at the layout's origin
-FULL = (0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
-OTHER = "HEADLESS-2"  # a second output, right of it, white until a curtain covers it
-OTHER_WIDTH, OTHER_HEIGHT = 640, 480
-SIZES = {SCREEN: (SCREEN_WIDTH, SCREEN_HEIGHT), OTHER: (OTHER_WIDTH, OTHER_HEIGHT)}
-# Where the pointer rests: on the screen's output (sway repaints an output of
+FORM, OTHER = "HEADLESS-1", "HEADLESS-2"  # the saver's output at the origin, one right of it
+SIZES = {FORM: (SCREEN_WIDTH, SCREEN_HEIGHT), OTHER: (640, 480)}
+# Where the pointer rests: on the saver's output (sway repaints an output of
 # its headless backend only while the pointer is on it), at a corner that a
 # saver records as no position at all. Sway hides the resting pointer.
 PARK = (0, 0)
 CURSOR_HIDES = 0.1
-
-# Both outputs are white while nothing covers them, as the bare root window
-# of an X server shows its weave.
-CONFIG = f"""\
-output {SCREEN} resolution {SCREEN_WIDTH}x{SCREEN_HEIGHT} position 0 0 bg #FFFFFF solid_color
-output {OTHER} resolution {OTHER_WIDTH}x{OTHER_HEIGHT} position {SCREEN_WIDTH} 0 \
-bg #FFFFFF solid_color
-default_border none
-focus_follows_mouse no
-mouse_warping none
-seat * hide_cursor {int(CURSOR_HIDES * 1000)}
-"""
+# Linux input event codes of the keys the tests name, by their X keysym
+# names. Cyrillic_ef is the key that types "a" in the US layout.
+KEY = {"Escape": 1, "a": 30, "q": 16, "z": 44, "7": 8, "Return": 28, "space": 57,
+       "shift": 42, "ctrl": 29, "alt": 56, "Left": 105, "Up": 103, "Right": 106, "Down": 108,
+       "F1": 59, "F5": 63, "Delete": 111, "Cyrillic_ef": 30}
+BTN_LEFT = 0x110
+# Modifier masks of the keymaps xkbcommon compiles from the usual rules; a
+# modifier named before "+" is held as the mask alone.
+MODIFIER = {"shift": 1, "ctrl": 4, "alt": 8, "ISO_Level3_Shift": 128}
 
 
-class Desktop(Shot):
-    def shows_root(self):
-        """Whether the white background shows: most pixels are white (the
-        rest may be the blanked pointer)."""
-        return self.raw.count(self.layout.encode((255, 255, 255))) * 2 > self.width * self.height
+def sway(folder, env):
+    """How to start sway on the headless backend, without a GPU, its outputs
+    white; it refuses root, anyone else runs it as themselves."""
+    config = os.path.join(folder, "config")
+    with open(config, "w", encoding="ascii") as out:
+        for name, x in ((FORM, 0), (OTHER, SCREEN_WIDTH)):
+            out.write(f"output {name} resolution {'x'.join(map(str, SIZES[name]))} position {x} 0"
+                      " bg #FFFFFF solid_color\n")
+        out.write("default_border none\nfocus_follows_mouse no\nmouse_warping none\n"
+                  f"seat * hide_cursor {int(CURSOR_HIDES * 1000)}\n")
+    os.chmod(config, 0o644)
+    as_user = []
+    if os.geteuid() == 0:
+        shutil.chown(env["XDG_RUNTIME_DIR"], "nobody")
+        as_user = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"]
+    return [*as_user, "sway", "--config", config], dict(
+        env, WLR_BACKENDS="headless", WLR_HEADLESS_OUTPUTS="2", WLR_LIBINPUT_NO_DEVICES="1",
+        WLR_RENDERER="pixman")
 
 
 class Compositor:
-    """A sway of its own on the headless backend (no GPU: the pixman
-    renderer), run as an unprivileged user with a private runtime folder.
-    A virtual keyboard and pointer stay plugged in for its whole life."""
+    """A compositor of its own in a private runtime folder, spoken to over the
+    Wayland wire protocol, which Python and Debian have no client for: a
+    virtual keyboard and pointer stay plugged in for its whole life (a seat
+    without them gives clients none), and a screenshot is one round trip,
+    where a tool's start would take longer than the timing checks bracket.
+    The pointer moves by sway's own seat command, which reaches the surface
+    under it; while a button is held the virtual pointer moves it."""
 
-    def __init__(self):
-        self.scratch = tempfile.mkdtemp(prefix="sagelight-sway-")
+    NAME, REST = "Wayland compositor", PARK
+
+    def __init__(self, start=sway):
+        self.scratch = tempfile.mkdtemp(prefix="sagelight-wayland-")
         os.chmod(self.scratch, 0o755)
-        self.runtime = os.path.join(self.scratch, "run")
-        os.mkdir(self.runtime, 0o700)
-        # Sway refuses root; anyone else runs it as themselves.
-        as_user = []
-        if os.geteuid() == 0:
-            shutil.chown(self.runtime, USER, None)
-            as_user = ["setpriv", f"--reuid={USER}", f"--regid={GROUP}", "--clear-groups", "--"]
-        config = os.path.join(self.scratch, "config")
-        with open(config, "w", encoding="ascii") as out:
-            out.write(CONFIG)
-        os.chmod(config, 0o644)
-        env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": self.runtime,
-               "WLR_BACKENDS": "headless", "WLR_HEADLESS_OUTPUTS": "2",
-               "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_RENDERER": "pixman"}
-        # pylint: disable-next=consider-using-with
-        self.log = open(os.path.join(self.scratch, "sway.log"), "wb")
-        self.process = subprocess.Popen(  # pylint: disable=consider-using-with
-            [*as_user, "sway", "--config", config], env=env, stdout=self.log,
-            stderr=subprocess.STDOUT)
+        runtime = os.path.join(self.scratch, "run")
+        os.mkdir(runtime, 0o700)
+        self.display, self.ipc = None, os.path.join(runtime, "ipc")
+        command, env = start(self.scratch, {"PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+                                            "XDG_RUNTIME_DIR": runtime, "SWAYSOCK": self.ipc})
+        log = os.path.join(self.scratch, "log")
+        with open(log, "wb") as out:
+            self.process = subprocess.Popen(command, env=env, stdout=out, stderr=subprocess.STDOUT)
         deadline = time.monotonic() + 30
-        self.socket = self.ipc = None
-        self.pointer = (*PARK, 0.0)
-        self.held = False
-        while self.socket is None or self.ipc is None or not self._outputs_ready():
-            if self.process.poll() is not None:
-                with open(os.path.join(self.scratch, "sway.log"), encoding="utf-8",
-                          errors="replace") as log:
-                    said = log.read().strip().splitlines()[-3:]
+        while not (self.display and self.active_outputs() == set(SIZES)):
+            if self.process.poll() is not None or time.monotonic() > deadline:
+                ended = self.process.poll() is not None
+                with open(log, encoding="utf-8", errors="replace") as said:
+                    last = " | ".join(said.read().strip().splitlines()[-3:])
                 self.close()
-                print("skipped: sway cannot start on this machine: " + " | ".join(said))
-                sys.exit(SKIP)
-            check(time.monotonic() < deadline, "sway did not start")
+                raise (e2e.SetupError if ended else e2e.Failure)(
+                    f"the compositor {'cannot start here' if ended else 'hangs'}: {last}")
             time.sleep(0.05)
-            names = os.listdir(self.runtime)
-            self.socket = next((os.path.join(self.runtime, n) for n in names
-                                if n.startswith("wayland-") and not n.endswith(".lock")), None)
-            self.ipc = next((os.path.join(self.runtime, n) for n in names
-                             if n.startswith("sway-ipc")), None)
-        self.devices = VirtualDevices(self.socket)
-        self.park()
+            self.display = next((os.path.join(runtime, name) for name in os.listdir(runtime)
+                                 if name.startswith("wayland-") and ".lock" not in name), None)
+        self.connect()
+        self.move(*PARK)
 
-    def _outputs_ready(self):
-        result = subprocess.run(["swaymsg", "-s", self.ipc, "-t", "get_outputs", "-r"],
-                                capture_output=True, text=True, check=False)
-        if result.returncode:
-            return False
-        return {o["name"] for o in json.loads(result.stdout) if o["active"]} == {SCREEN, OTHER}
+    def connect(self):
+        """Plugs in the keyboard and pointer; outputs are known by their sizes."""
+        self.socket = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.socket.connect(self.display)
+        self.ids, self.buffer, self.events, self.held = itertools.count(2), b"", {}, False
+        self.registry = next(self.ids)  # 1 is the display
+        self._send(1, 1, struct.pack("<I", self.registry))  # wl_display.get_registry
+        self.roundtrip()
+        seat, keyboards, pointers, self.shm, self.screencopy = (self._bind(name)[0] for name in (
+            "wl_seat", "zwp_virtual_keyboard_manager_v1", "zwlr_virtual_pointer_manager_v1",
+            "wl_shm", "zwlr_screencopy_manager_v1"))
+        self.keyboard, self.pointer = next(self.ids), next(self.ids)
+        self._send(keyboards, 0, struct.pack("<II", seat, self.keyboard))
+        self._send(pointers, 0, struct.pack("<II", seat, self.pointer))
+        self.keyboard_layout("us")
+        # Each output by its size, which its current mode tells (wlroots
+        # tells no output its place in the layout).
+        outputs = self._bind("wl_output")
+        self.roundtrip()
+        self.output_ids = {struct.unpack_from("<ii", body, 4): output for output in outputs
+                           for opcode, body in self.events.pop(output)
+                           if opcode == 1 and struct.unpack_from("<I", body)[0] & 1}
+
+    def _send(self, target, opcode, body=b"", fds=()):
+        message = struct.pack("<II", target, ((8 + len(body)) << 16) | opcode) + body
+        socket.send_fds(self.socket, [message], list(fds))
+
+    def _bind(self, interface):
+        """New objects bound to each global of `interface`, at version 1."""
+        bound = []
+        for opcode, body in self.events[self.registry]:  # wl_registry.global: name, interface
+            if opcode == 0 and body[8:8 + len(interface) + 1] == interface.encode() + b"\0":
+                bound.append(next(self.ids))  # bind: the global's name and interface as sent
+                self._send(self.registry, 0, body[:-4] + struct.pack("<II", 1, bound[-1]))
+        if not bound:
+            raise RuntimeError(f"the compositor offers no {interface}")
+        return bound
+
+    def _event(self, sender, opcodes):
+        """The first event of `sender` with one of `opcodes`, read as it comes."""
+        while not (found := [e for e in self.events.get(sender, []) if e[0] in opcodes]):
+            chunk = self.socket.recv(65536)
+            if not chunk:
+                raise RuntimeError("the compositor closed the connection")
+            self.buffer += chunk
+            while len(self.buffer) >= 8:
+                source, word = struct.unpack_from("<II", self.buffer)
+                if len(self.buffer) < word >> 16:
+                    break
+                body, self.buffer = self.buffer[8:word >> 16], self.buffer[word >> 16:]
+                if source == 1 and word & 0xFFFF == 0:  # wl_display.error
+                    raise RuntimeError(f"protocol error: {body[12:].rstrip(bytes(1)).decode()}")
+                self.events.setdefault(source, []).append((word & 0xFFFF, body))
+        return found[0]
+
+    def roundtrip(self):
+        """Returns once the compositor has handled every request so far."""
+        callback = next(self.ids)
+        self._send(1, 0, struct.pack("<I", callback))  # wl_display.sync
+        self._event(callback, {0})
+        del self.events[callback]
+
+    def capture(self, size):
+        """The output of `size`, as its width, height and pixels of four
+        bytes, blue, green, red and one unused."""
+        frame = next(self.ids)
+        self._send(self.screencopy, 0, struct.pack("<IiI", frame, 0, self.output_ids[size]))
+        # The compositor offers a buffer: ARGB8888 or XRGB8888, 4 * width bytes a row.
+        pixel_format, width, height, stride = struct.unpack("<IIII", self._event(frame, {0})[1])
+        fd = os.memfd_create("screenshot")
+        os.ftruncate(fd, stride * height)
+        pool, buffer = next(self.ids), next(self.ids)
+        self._send(self.shm, 0, struct.pack("<Ii", pool, stride * height), fds=(fd,))
+        self._send(pool, 0, struct.pack("<IiiiiI", buffer, 0, width, height, stride, pixel_format))
+        self._send(frame, 0, struct.pack("<I", buffer))  # copy
+        if self._event(frame, {2, 3})[0] == 3:  # ready or failed
+            raise RuntimeError("the compositor failed a screenshot")
+        with mmap.mmap(fd, stride * height, access=mmap.ACCESS_READ) as pixels:
+            raw = pixels[:]
+        os.close(fd)
+        for target, destroy in ((buffer, 0), (pool, 1), (frame, 1)):
+            self._send(target, destroy)
+        del self.events[frame]
+        return width, height, raw
+
+    @staticmethod
+    def _millis():
+        return int(time.monotonic() * 1000) & 0xFFFFFFFF
+
+    def keyboard_layout(self, layout):
+        """Switches the keyboard to another layout, as a user does: the usual
+        rules' keymap, which the compositor compiles and hands its clients."""
+        text = (f'xkb_keymap {{ xkb_keycodes {{ include "evdev+aliases(qwerty)" }}; '
+                f'xkb_types {{ include "complete" }}; xkb_compat {{ include "complete" }}; '
+                f'xkb_symbols {{ include "pc+{layout}+inet(evdev)" }}; }};\0').encode()
+        fd = os.memfd_create("keymap")
+        os.write(fd, text)
+        self._send(self.keyboard, 0, struct.pack("<II", 1, len(text)), fds=(fd,))
+        os.close(fd)
+        self._modifiers(0)
+
+    def _modifiers(self, depressed):
+        self._send(self.keyboard, 2, struct.pack("<IIII", depressed, 0, 0, 0))
+
+    def key(self, *combinations):
+        """Presses and releases each key, as "key" or "modifier+key"."""
+        for combination in combinations:
+            *held, name = combination.split("+")
+            self._modifiers(sum(MODIFIER[modifier] for modifier in held))
+            for state in (1, 0):
+                self._send(self.keyboard, 1, struct.pack("<III", self._millis(), KEY[name], state))
+            self._modifiers(0)
+        self.roundtrip()
+
+    def press(self, state=1):
+        """Presses the left button, or releases it."""
+        self._send(self.pointer, 2, struct.pack("<III", self._millis(), BTN_LEFT, state))
+        self._send(self.pointer, 4)
+        self.roundtrip()
+        self.held = bool(state)
+
+    def release(self):
+        self.press(0)
+
+    def click(self):
+        self.press()
+        self.release()
+
+    def ready(self, saver):
+        wait_for(lambda: any(w[:2] == (FORM, SCREEN) and w[2] for w in self.saver_windows()),
+                 20, "the saver's surface shows full-screen with the keyboard", saver)
+
+    def active_outputs(self):
+        result = self.run("swaymsg", "-t", "get_outputs", "-r")
+        return result.returncode == 0 and {o["name"] for o in json.loads(result.stdout)
+                                           if o["active"]}
 
     def env(self, **extra):
-        env = dict(os.environ, WAYLAND_DISPLAY=self.socket, SWAYSOCK=self.ipc, LC_ALL="C.UTF-8")
+        env = {**os.environ, "WAYLAND_DISPLAY": self.display, "SWAYSOCK": self.ipc,
+               "LC_ALL": "C.UTF-8", **extra}
         env.pop("DISPLAY", None)
-        env.update(extra)
         return env
 
     def run(self, *args):
-        return subprocess.run(list(args), env=self.env(), capture_output=True, text=True,
-                              check=False)
+        return subprocess.run(args, env=self.env(), capture_output=True, text=True, check=False)
 
     def swaymsg(self, *args):
         result = self.run("swaymsg", *args)
         check(result.returncode == 0, f"swaymsg {' '.join(args)} failed: {result.stdout}")
         return result.stdout
 
-    # Input. The pointer moves by sway's own seat commands, which reach the
-    # surface under it; buttons and keys come from the virtual devices, and
-    # so do moves while a button is held, which the pressed surface takes.
     def move(self, x, y):
-        if self.held:
-            self.devices.move(x, y, SCREEN_WIDTH + OTHER_WIDTH, SCREEN_HEIGHT)
+        if self.held:  # a point of the layout, in its width and height
+            self._send(self.pointer, 1, struct.pack("<IIIII", self._millis(), x, y,
+                                                    SCREEN_WIDTH + SIZES[OTHER][0], SCREEN_HEIGHT))
+            self._send(self.pointer, 4)  # frame
+            self.roundtrip()
         else:
             self.swaymsg("seat", "-", "cursor", "set", str(x), str(y))
-        self.pointer = (x, y, time.monotonic())
-
-    def park(self):
-        self.move(*PARK)
-
-    def click(self):
-        self.press()
-        self.release()
-
-    # From the virtual pointer, as a mouse would: sway's own "cursor press"
-    # goes nowhere while it hides the resting pointer.
-    def press(self):
-        self.devices.button(1)
-        self.held = True
-
-    def release(self):
-        self.devices.button(0)
-        self.held = False
-
-    def key(self, *combinations):
-        for combination in combinations:
-            self.devices.key(combination)
-
-    def keyboard_layout(self, layout):
-        self.devices.layout(layout)
+        self.moved = (x, y, time.monotonic())
 
     def saver_windows(self):
         """The program's surfaces that sway shows, as (output, rect, focused)."""
-        tree = json.loads(self.swaymsg("-t", "get_tree", "-r"))
         found = []
 
         def walk(node, output):
-            if node.get("type") == "output":
-                output = node["name"]
+            output = node["name"] if node.get("type") == "output" else output
             if node.get("app_id") == "sagelight" and node.get("visible", True):
-                rect = node["rect"]
-                found.append((output, (rect["x"], rect["y"], rect["width"], rect["height"]),
+                found.append((output, tuple(node["rect"][k] for k in ("x", "y", "width", "height")),
                               node.get("focused", False)))
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
                 walk(child, output)
 
-        walk(tree, None)
+        walk(json.loads(self.swaymsg("-t", "get_tree", "-r")), None)
         return found
 
-    def screenshot(self, output=SCREEN):
-        """One output as a Shot. Where the pointer moved last within a second,
-        the picture is blanked: sway hides it a moment after it stops, but a
+    def screenshot(self, output=FORM):
+        """One output. Where the pointer moved last within a second, the
+        picture is blanked: sway hides it a moment after it stops, but a
         loaded machine may be late."""
-        x, y, moved = self.pointer
-        delay = moved + 3 * CURSOR_HIDES - time.monotonic()
-        if delay > 0:
-            time.sleep(delay)
+        x, y, moved = self.moved
+        time.sleep(max(0.0, moved + 3 * CURSOR_HIDES - time.monotonic()))
         before = time.monotonic()
-        width, height, raw = self.devices.capture(SIZES[output])
+        width, height, raw = self.capture(SIZES[output])
         after = time.monotonic()
         raw = bytearray(raw)
         raw[3::4] = bytes(width * height)  # the unused byte, as the tests expect it
-        if output == SCREEN and before - moved < 1.0:
+        if output == FORM and before - moved < 1.0:
             for row in range(max(0, y - 2), min(height, y + 30)):
                 start, end = row * width + max(0, x - 2), row * width + min(width, x + 26)
                 raw[start * 4:end * 4] = bytes((end - start) * 4)
-        return Desktop(bytes(raw), PixelLayout(width, height), before, after)
+        return Shot(bytes(raw), width, height, before, after)
 
     def close(self):
-        if getattr(self, "devices", None):
-            self.devices.close()
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-        self.log.close()
+        e2e.stop(self.process, 5)
         shutil.rmtree(self.scratch, ignore_errors=True)
 
 
-class WaylandSession(e2e.NativeSession):
-    def __init__(self, binary):
-        super().__init__(binary, server=Compositor())
-
-    def afresh(self):
-        self.server.park()
-
-    def ready(self, saver):
-        wait_for(lambda: any(w[:2] == (SCREEN, FULL) and w[2]
-                             for w in self.server.saver_windows()),
-                 20, "the saver's surface shows full-screen with the keyboard", saver)
-        surfaces = self.server.saver_windows()
-        check(len(surfaces) == 2, f"the saver's surfaces are not its form and one curtain: "
-              f"{surfaces}")
-
-    def boxes(self):
-        return [w for w in self.server.saver_windows() if w[1] != FULL and w[0] == SCREEN]
-
-    def check_box(self, shot, box):
-        e2e.check_box_face(shot, box)
-        left, top, right, bottom = box
-        boxes = self.boxes()
-        check([w[1] for w in boxes] == [(left, top, right - left + 1, bottom - top + 1)],
-              f"the box on the screen is not the program's one box surface: {boxes}")
-
-
 def backend(session):
-    """The backend follows the environment: without DISPLAY, the X11 backend
-    forced over WAYLAND_DISPLAY finds no display; a name that is no backend
-    is refused."""
+    """Without DISPLAY, the X11 backend forced over WAYLAND_DISPLAY finds no
+    display; a name that is no backend is refused."""
     for name, status, words in (("x11", 1, "X display"), ("mir", 2, "x11 or wayland")):
         saver = session.start("/s", SAGELIGHT_BACKEND=name)
         saver.ends(f"SAGELIGHT_BACKEND={name}", status=status, within=30)
         report = saver.stderr().strip().splitlines()
-        check(len(report) == 1 and words in report[0],
-              f"SAGELIGHT_BACKEND={name}: report {report}")
+        check(len(report) == 1 and words in report[0], f"SAGELIGHT_BACKEND={name}: {report}")
 
 
 def other_output(session):
@@ -259,7 +312,7 @@ def other_output(session):
     saver, _ = session.start_covering("/s")
     wait_for(lambda: server.screenshot(OTHER).lit_box() is None, 5,
              "the other output goes dark", saver)
-    wait_panel(server.screenshot, 10, "a panel shows", saver)
+    wait_panel(server, 10, "a panel shows", saver)
     for x, y in ((100, 100), (400, 300), (10, 400)):
         server.move(SCREEN_WIDTH + x, y)
         server.click()
@@ -267,42 +320,6 @@ def other_output(session):
     check(server.screenshot(OTHER).lit_box() is None, "the other output lit up")
     server.key("space")
     saver.ends("the space bar")
-
-
-def lost_compositor(session):
-    """A saver whose compositor goes away ends with a one-line report."""
-    saver, _ = session.start_covering("/s")
-    wait_panel(session.server.screenshot, 10, "a panel shows", saver)
-    session.server.process.kill()
-    saver.ends("its compositor went away", status=2, within=5)
-    report = saver.stderr()
-    check(report == "Sagelight: lost the connection to the Wayland compositor\n",
-          f"unexpected report {report!r}")
-
-
-def box_click(session):
-    """The quote folder vanishes under a running saver: the box of the next
-    tick 1 takes the pointer above the saver, a click on OK closes it, and
-    the saver takes keys again."""
-    saver, _ = session.start_covering("/s")
-    shutil.rmtree(os.path.dirname(session.quote_file))
-    box = wait_for(session.boxes, 5, "a message box shows", saver)[0][1]
-    left, top, width, height = box
-    corners = (left, top, left + width - 1, top + height - 1)
-
-    def only_the_box():
-        shot = session.server.screenshot()
-        return shot if shot.lit_box() == corners else None
-
-    session.check_box(wait_for(only_the_box, 3, "only the box is lit", saver), corners)
-    # The OK button sits centred at the box's foot.
-    session.server.move(left + width // 2, top + height - 24)
-    saver.still_running("a move onto the box")
-    session.server.click()
-    wait_for(lambda: not session.boxes(), 3, "a click on OK closes the box", saver)
-    saver.still_running("closing the box")
-    session.server.key("q")
-    saver.ends("a letter key after the box")
 
 
 def typed_controls(session):
@@ -318,65 +335,57 @@ def typed_controls(session):
     saver.ends("a Cyrillic letter from wtype")
 
 
-# Layouts as sway makes them, each with the output that must show the form
-# and the form's place there, in the layout's units: the primary is the
-# output at the layout's origin, and the form covers its logical size.
-LAYOUTS = {
-    "rotated": ([("output", SCREEN, "transform", "90")], SCREEN,
-                (0, 0, SCREEN_HEIGHT, SCREEN_WIDTH)),
-    "scale_2": ([("output", SCREEN, "scale", "2")], SCREEN,
-                (0, 0, SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)),
-    # The origin on the second output, where sway does not first show a
-    # new surface.
-    "origin_second": ([("output", SCREEN, "position", str(OTHER_WIDTH), "0"),
-                       ("output", OTHER, "position", "0", "0")], OTHER,
-                      (0, 0, OTHER_WIDTH, OTHER_HEIGHT)),
+def layout(commands, output, rect):
+    """With the outputs laid out by sway's `commands`, the form covers the
+    `output` at the origin (`rect`, logical) and curtains the others; the
+    pointer resting on it at the start ends nothing, an output created
+    meanwhile goes dark at once, and a move of a few pixels ends the saver."""
+    def case(session):
+        server = session.server
+        for command in commands:
+            server.swaymsg("output", *command.split())
+        rest = (rect[0] + 100, rect[1] + 100)
+        server.move(*rest)
+        saver = session.start("/s")
+        wait_for(lambda: any(w[:2] == (output, rect) for w in server.saver_windows()), 20,
+                 f"the form shows full-screen on {output} at {rect}", saver)
+        surfaces = server.saver_windows()
+        check(sorted(w[0] for w in surfaces) == [FORM, OTHER], f"form and curtain: {surfaces}")
+        saver.still_running("showing under the resting pointer")
+        server.swaymsg("create_output")
+        wait_for(lambda: len({w[0] for w in server.saver_windows()}) == 3, 10,
+                 "the created output goes dark", saver)
+        saver.still_running("an output created under the running saver")
+        server.move(rest[0] + 5, rest[1])
+        if saver.wait(session.settle) is None:
+            # On a slow run the first saying may have come up under the target
+            # and taken the move; one further than the panel is wide lands on
+            # the background. Where the saying came up before the pointer's
+            # first event reached the form, that move is the first and only
+            # records, and one more ends.
+            check(server.screenshot(output).lit_box(), "a move over the background ended nothing")
+            print("the first saying took the move of five pixels: moving past the panel")
+            server.move(rest[0] + 300, rest[1])
+            if saver.wait(session.settle) is None:
+                server.move(rest[0] + 305, rest[1])
+        saver.ends("a move of five pixels")
+    return case
+
+
+CASES = dict(
+    e2e.CASES, backend=backend, other_output=other_output, lost_compositor=e2e.lost_display,
+    typed_controls=typed_controls,
+    layout_rotated=layout([f"{FORM} transform 90"], FORM, (0, 0, SCREEN_HEIGHT, SCREEN_WIDTH)),
+    layout_scale_2=layout([f"{FORM} scale 2"], FORM, (0, 0, SCREEN_WIDTH // 2, SCREEN_HEIGHT // 2)),
+    # The origin on the second output, where sway does not first show a new
+    # surface.
+    layout_origin_second=layout([f"{FORM} position 640 0", f"{OTHER} position 0 0"], OTHER,
+                                (0, 0, *SIZES[OTHER])),
     # No output at the origin: sway shows a new surface elsewhere first and
     # then moves it under the resting pointer, which must not end the saver.
-    "origin_off": ([("output", SCREEN, "position", "200", "0"),
-                    ("output", OTHER, "position", str(200 + SCREEN_WIDTH), "0")], SCREEN,
-                   (200, 0, SCREEN_WIDTH, SCREEN_HEIGHT)),
-}
-
-
-def layout(session, name):
-    """The form shows full-screen on the primary output with curtains on
-    the others; a pointer resting on it at the start ends nothing, an output
-    created while the saver runs goes dark at once, and then the user's own
-    move of a few pixels ends the saver."""
-    commands, output, rect = LAYOUTS[name]
-    server = session.server
-    for command in commands:
-        server.swaymsg(*command)
-    rest = (rect[0] + 100, rect[1] + 100)
-    server.move(*rest)
-    saver = session.start("/s")
-    wait_for(lambda: any(w[:2] == (output, rect) for w in server.saver_windows()), 20,
-             f"the form shows full-screen on {output} at {rect}", saver)
-    surfaces = server.saver_windows()
-    check(sorted(w[0] for w in surfaces) == [SCREEN, OTHER],
-          f"the form and one curtain do not cover the two outputs: {surfaces}")
-    saver.still_running("showing under the resting pointer")
-    server.swaymsg("create_output")
-    wait_for(lambda: len({w[0] for w in server.saver_windows()}) == 3, 10,
-             "the created output goes dark", saver)
-    saver.still_running("an output created under the running saver")
-    server.move(rest[0] + 5, rest[1])
-    if saver.wait(session.settle) is None:
-        # On a slow run the first saying may have come up under the target
-        # and taken the move; one further than the panel is wide lands on
-        # the background and is compared with the resting place all the same.
-        check(server.screenshot(output).lit_box() is not None,
-              "a move of five pixels over the background left the saver running")
-        print("the first saying took the move of five pixels: moving past the panel")
-        server.move(rest[0] + 300, rest[1])
-    saver.ends("a move of five pixels")
-
-
-CASES = dict(cases.CASES, backend=backend, other_output=other_output,
-             lost_compositor=lost_compositor, box_click=box_click, typed_controls=typed_controls,
-             **{f"layout_{name}": functools.partial(layout, name=name) for name in LAYOUTS})
+    layout_origin_off=layout([f"{FORM} position 200 0", f"{OTHER} position 1224 0"], FORM,
+                             (200, 0, SCREEN_WIDTH, SCREEN_HEIGHT)))
 
 if __name__ == "__main__":
-    sys.exit(e2e.main(CASES, lambda: WaylandSession(os.path.abspath(sys.argv[2])),
+    sys.exit(e2e.main(CASES, lambda: e2e.NativeSession(os.path.abspath(sys.argv[2]), Compositor()),
                       server_tools=TOOLS))
