@@ -4,14 +4,12 @@
 
 import gzip
 import os
+import pathlib
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
-
-SEEDED_SIZE = 431 * 200
-
 
 class Failure(Exception):
     pass
@@ -35,23 +33,15 @@ def require(*tools):
         raise Failure("missing programs: %s (scripts/check.sh installs them)" % ", ".join(missing))
 
 
-def setting(name):
-    value = os.environ.get(name, "")
-    if not value:
-        raise Failure("%s is not set: run this through ctest" % name)
-    return value
-
-
 def case_man():
     require("groff", "lexgrog")
-    page = setting("SAGELIGHT_MAN")
+    page = os.environ["SAGELIGHT_MAN"]
     # -ww turns on every warning, -z drops the output: what is left on
     # standard error is what a reader's man would complain about.
     for device in ("utf8", "ascii"):
         result = run(["groff", "-ww", "-b", "-z", "-man", "-T" + device, page])
         check(result.returncode == 0 and result.stderr == "",
-              "groff -ww renders the page for %s without a warning%s"
-              % (device, ": " + result.stderr if result.stderr else ""))
+              "groff -ww renders the page for %s without a warning %s" % (device, result.stderr))
     # whatis and apropos find the page by its NAME line.
     result = run(["lexgrog", page])
     check(result.returncode == 0 and '"sagelight - ' in result.stdout,
@@ -61,11 +51,11 @@ def case_man():
 def case_deb():
     # CPack finds the program's libraries with file and dpkg-shlibdeps.
     require("dpkg", "dpkg-deb", "dpkg-query", "dpkg-shlibdeps", "file")
-    version = setting("SAGELIGHT_VERSION")
+    version = os.environ["SAGELIGHT_VERSION"]
     arch = run(["dpkg", "--print-architecture"]).stdout.strip()
     with tempfile.TemporaryDirectory(prefix="package-deb-") as scratch:
         out = os.path.join(scratch, "out")
-        made = run([setting("SAGELIGHT_CPACK"), "--config", setting("SAGELIGHT_CPACK_CONFIG"),
+        made = run([os.environ["SAGELIGHT_CPACK"], "--config", os.environ["SAGELIGHT_CPACK_CONFIG"],
                     "-G", "DEB", "-B", out], 300)
         debs = [name for name in os.listdir(out) if name.endswith(".deb")]
         check(made.returncode == 0 and debs == ["sagelight_%s_%s.deb" % (version, arch)],
@@ -75,16 +65,15 @@ def case_deb():
         depends = run(["dpkg-deb", "--field", deb, "Depends"]).stdout
         names = re.findall(r"(?:^|[,|])\s*([^\s,|:(]+)", depends)
         check({"libc6", "libx11-6", "libxft2", "libfontconfig1", "fonts-liberation"} <= set(names),
-              "dpkg-shlibdeps found the C, X11, Xft and fontconfig libraries, and the "
-              "Liberation fonts are named (%s)" % depends.strip())
+              "it needs the C, X11, Xft and fontconfig libraries and the Liberation fonts (%s)"
+              % depends.strip())
 
         listing = run(["dpkg-deb", "--contents", deb]).stdout.splitlines()
-        files = sorted(line.split()[-1] for line in listing if line.startswith("-"))
-        expected = ["./etc/xdg/autostart/sagelight-idle.desktop", "./usr/bin/sagelight",
-                    "./usr/bin/sagelight-idle", "./usr/lib/systemd/user/sagelight-idle.service",
-                    "./usr/share/doc/sagelight/README.md",
-                    "./usr/share/man/man1/sagelight-idle.1.gz",
-                    "./usr/share/man/man6/sagelight.6.gz"]
+        files = sorted(line.split()[-1][1:] for line in listing if line.startswith("-"))
+        expected = ["/etc/xdg/autostart/sagelight-idle.desktop", "/usr/bin/sagelight",
+                    "/usr/bin/sagelight-idle", "/usr/lib/systemd/user/sagelight-idle.service",
+                    "/usr/share/doc/sagelight/README.md",
+                    "/usr/share/man/man1/sagelight-idle.1.gz", "/usr/share/man/man6/sagelight.6.gz"]
         check(files == expected, "it holds the programs, their manual pages, the idle "
               "watcher's unit and autostart entry and the README, nothing else (%s)"
               % ", ".join(files))
@@ -99,8 +88,7 @@ def case_deb():
         os.makedirs(os.path.join(admin, "info"))
         found = run(["dpkg-query", "--status"] + [f"{name}:{a}" for name in names
                                                   for a in (arch, "all")])
-        with open(os.path.join(admin, "status"), "w", encoding="utf-8") as status:
-            status.write(found.stdout)
+        pathlib.Path(admin, "status").write_text(found.stdout, encoding="utf-8")
         dpkg = ["dpkg", "--root=" + root, "--force-not-root"]
         installed = run(dpkg + ["--install", deb])
         check(installed.returncode == 0 and "dependency problems" not in installed.stderr,
@@ -111,22 +99,21 @@ def case_deb():
         described = run(["file", "--brief", program]).stdout
         check(os.access(program, os.X_OK) and ", stripped" in described,
               "the installed program is executable and stripped (%s)" % described.strip())
-        with open(os.path.join(root, "usr/share/man/man6/sagelight.6.gz"), "rb") as shipped, \
-             open(setting("SAGELIGHT_MAN"), "rb") as built:
-            page = gzip.decompress(shipped.read())
-            check(page == built.read() and b"Sagelight " + version.encode() in page,
-                  "the shipped manual page is the built one, with the version filled in")
+        page = gzip.decompress(pathlib.Path(root, "usr/share/man/man6/sagelight.6.gz").read_bytes())
+        check(page == pathlib.Path(os.environ["SAGELIGHT_MAN"]).read_bytes()
+              and b"Sagelight " + version.encode() in page,
+              "the shipped manual page is the built one, with the version filled in")
 
-        data, runtime = os.path.join(scratch, "data"), os.path.join(scratch, "run")
-        os.makedirs(runtime, mode=0o700)
+        # Its data and runtime folders are the scratch folder, private to this user.
         env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
-        env.update(XDG_DATA_HOME=data, XDG_RUNTIME_DIR=runtime)
+        env.update(XDG_DATA_HOME=scratch, XDG_RUNTIME_DIR=scratch)
         ran = run([program], 60, env=env)
-        quotes = os.path.join(data, "sagelight", "drive_c", "windows", "system", "Sagelight.quo")
+        quotes = os.path.join(scratch, "sagelight/drive_c/windows/system/Sagelight.quo")
         size = os.path.getsize(quotes) if os.path.exists(quotes) else None
-        check(ran.returncode == 0 and size == SEEDED_SIZE,
-              "the installed program ends with status 0 and seeds a %d-byte quote file "
-              "(status %d, %r bytes, %s)" % (SEEDED_SIZE, ran.returncode, size, ran.stderr.strip()))
+        # The 431 sayings, 200 bytes each.
+        check(ran.returncode == 0 and size == 431 * 200,
+              "the installed program ends with status 0 and seeds the quote file "
+              "(status %d, %r bytes, %s)" % (ran.returncode, size, ran.stderr.strip()))
 
         # Removing keeps the administrator's configuration; purging drops it too.
         for action, kept in (("--remove", ["etc/xdg/autostart/sagelight-idle.desktop"]),
@@ -161,11 +148,8 @@ def traces(env):
     prefix = env["WINEPREFIX"]
     found = [os.path.join(folder, name) for folder, _, names in os.walk(prefix)
              for name in names if "sagelight" in name.lower()]
-    for hive in ("system.reg", "user.reg", "userdef.reg"):
-        with open(os.path.join(prefix, hive), encoding="utf-8", errors="replace") as registry:
-            if "sagelight" in registry.read().lower():
-                found.append(hive)
-    return found
+    return found + [hive for hive in ("system.reg", "user.reg", "userdef.reg") if "sagelight"
+                    in pathlib.Path(prefix, hive).read_text(errors="replace").lower()]
 
 
 def case_msi():
@@ -173,7 +157,7 @@ def case_msi():
     if missing:
         raise Failure(missing)
     require("wine", "wineboot", "wineserver", "winepath")
-    msi, scr = setting("SAGELIGHT_MSI"), setting("SAGELIGHT_MSI_SCR")
+    msi, scr = os.environ["SAGELIGHT_MSI"], os.environ["SAGELIGHT_MSI_SCR"]
     with tempfile.TemporaryDirectory(prefix="package-msi-") as prefix:
         # A 64-bit Wine prefix of its own, without a display: msiexec /qn needs none.
         env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
@@ -192,8 +176,8 @@ def case_msi():
                   "the chosen screen saver is Sagelight.scr in the 32-bit system folder (%s)"
                   % desktop.stdout.strip())
             program = run(["winepath", "--unix", chosen.group(1)], env=env).stdout.strip()
-            with open(scr, "rb") as built, open(program, "rb") as placed:
-                check(placed.read() == built.read(), "that file is the 32-bit Sagelight.scr")
+            check(pathlib.Path(program).read_bytes() == pathlib.Path(scr).read_bytes(),
+                  "that file is the 32-bit Sagelight.scr")
             found = traces(env)
             check("user.reg" in found and any(path.endswith("Sagelight.scr") for path in found),
                   "the program and its registry entries show among the traces")
@@ -217,18 +201,11 @@ def case_msi():
 CASES = {"man": case_man, "deb": case_deb, "msi": case_msi}
 
 
-def main(argv):
-    if len(argv) != 2 or argv[1] not in CASES:
-        print("usage: package_test.py {%s}" % ",".join(CASES), file=sys.stderr)
-        return 2
-    try:
-        CASES[argv[1]]()
-    except (Failure, OSError, subprocess.TimeoutExpired) as failure:
-        print("FAILED: %s" % failure, file=sys.stderr)
-        return 1
-    print("%s passed" % argv[1])
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    try:
+        CASES[sys.argv[1]]()
+    except KeyError as name:
+        sys.exit("FAILED: %s: no such case, or not set (run this through ctest)" % name)
+    except (Failure, OSError, subprocess.TimeoutExpired) as failure:
+        sys.exit("FAILED: %s" % failure)
+    print("%s passed" % sys.argv[1])
