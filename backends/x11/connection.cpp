@@ -65,12 +65,6 @@ double AnnouncedDpi(Display* display) {
 }  // namespace
 
 std::unique_ptr<Connection> Connection::Open() {
-  // Keys are looked up in the user's locale, so that a letter of any layout
-  // types a character. Where Xlib does not know that locale, UTF-8 in the
-  // C locale still gives every layout's letters.
-  if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
-    std::setlocale(LC_CTYPE, "C.UTF-8");
-  }
   XSetIOErrorHandler(OnConnectionLost);
   XSetErrorHandler(OnProtocolError);
   Display* display = XOpenDisplay(nullptr);
@@ -93,6 +87,12 @@ Connection::~Connection() {
 XIM Connection::InputMethod() {
   if (!input_method_tried_) {
     input_method_tried_ = true;
+    // Keys are looked up in the user's locale, so that a letter of any
+    // layout types a character. Where Xlib does not know that locale, UTF-8
+    // in the C locale still gives every layout's letters.
+    if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
+      std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
     // Xlib's own method, not an input server: a key that types a character
     // must type it at once, not start a composition in another process.
     if (XSetLocaleModifiers("@im=none") != nullptr) {

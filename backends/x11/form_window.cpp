@@ -125,8 +125,8 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
     CreateTopLevel(stage, pointer_shape);
     // The screen goes black first: the form and the curtains are up before
     // anything that can keep the program waiting (fontconfig reading its
-    // configuration and caches for the labels' faces, the input method's
-    // locale tables). Children mapped later show inside the mapped form.
+    // configuration and caches for the labels' faces). Children mapped later
+    // show inside the mapped form. The input method waits for the first key.
     for (const Window curtain : curtains_) {
       XMapRaised(display, curtain);
     }
@@ -163,12 +163,6 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
     }
     if (Visible(id)) {
       XMapWindow(display, state.window);
-    }
-  }
-  if (!hosted_) {
-    if (XIM method = connection_.InputMethod(); method != nullptr) {
-      input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
-                                 XNClientWindow, window_, XNFocusWindow, window_, nullptr);
     }
   }
   XFlush(display);

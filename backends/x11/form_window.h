@@ -82,6 +82,7 @@ class FormWindow final : public ui::Form {
   void Restack();
   [[nodiscard]] bool TopLevelOfOurs(Window window) const;
   [[nodiscard]] ui::KeyInput LookUpKey(XKeyEvent& key);
+  [[nodiscard]] XIC InputContext();
 
   Connection& connection_;
   ui::EventPath* path_ = nullptr;
@@ -90,6 +91,7 @@ class FormWindow final : public ui::Form {
   std::vector<Window> curtains_;
   Window above_ = None;
   XIC input_context_ = nullptr;
+  bool input_context_tried_ = false;
   std::vector<Element> elements_;
   bool focus_given_ = false;
   bool keyboard_held_ = false;
