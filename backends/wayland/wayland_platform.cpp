@@ -225,12 +225,4 @@ std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv) {
   return std::make_unique<WaylandPlatform>(argc, argv);
 }
 
-bool CompositorAnswers(std::string& why) {
-  wl_display* display = Connection::Connect(why);
-  if (display != nullptr) {
-    wl_display_disconnect(display);
-  }
-  return display != nullptr;
-}
-
 }  // namespace sagelight::wayland

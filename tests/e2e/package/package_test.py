@@ -135,6 +135,10 @@ def case_deb():
         # The C++ runtime is linked into the program, so libstdc++6 is not among them.
         check({"libc6", "libx11-6", "libxft2", "libfontconfig1"} <= set(names),
               "dpkg-shlibdeps found the C, X11, Xft and fontconfig libraries (%s)" % depends)
+        wayland = os.environ.get("SAGELIGHT_WAYLAND_PROGRAM") == "1"
+        if wayland:
+            check({"libwayland-client0", "libxkbcommon0"} <= set(names),
+                  "and those of the program for Wayland sessions (%s)" % depends)
         check("fonts-liberation" in names, "it depends on the Liberation fonts")
 
         listing = run(["dpkg-deb", "--contents", deb]).stdout.splitlines()
@@ -144,6 +148,8 @@ def case_deb():
                     "./usr/share/doc/sagelight/README.md",
                     "./usr/share/man/man1/sagelight-idle.1.gz",
                     "./usr/share/man/man6/sagelight.6.gz"]
+        if wayland:
+            expected = sorted(expected + ["./usr/lib/sagelight/sagelight-wayland"])
         check(files == expected, "it holds the programs, their manual pages, the idle "
               "watcher's unit and autostart entry and the README, nothing else (%s)"
               % ", ".join(files))
@@ -157,9 +163,15 @@ def case_deb():
               % ("" if installed.returncode == 0 else ": " + installed.stderr))
 
         program = os.path.join(root, "usr", "bin", "sagelight")
-        check(os.access(program, os.X_OK) and not has_section(program, ".symtab")
-              and not has_section(program, ".debug"),
-              "the installed program is executable and stripped")
+        programs = [program]
+        if wayland:
+            programs.append(os.path.join(root, "usr", "lib", "sagelight", "sagelight-wayland"))
+        for installed_program in programs:
+            check(os.access(installed_program, os.X_OK)
+                  and not has_section(installed_program, ".symtab")
+                  and not has_section(installed_program, ".debug"),
+                  "the installed %s is executable and stripped"
+                  % os.path.basename(installed_program))
         with open(os.path.join(root, "usr", "share", "man", "man6", "sagelight.6.gz"), "rb") as page:
             shipped = gzip.decompress(page.read())
         with open(setting("SAGELIGHT_MAN"), "rb") as page:
@@ -177,6 +189,14 @@ def case_deb():
         check(ran.returncode == 0 and size == SEEDED_SIZE,
               "the installed program ends with status 0 and seeds a %d-byte quote file "
               "(status %d, %r bytes, %s)" % (SEEDED_SIZE, ran.returncode, size, ran.stderr.strip()))
+        if wayland:
+            # Only the program for Wayland sessions knows to say this; one
+            # that sagelight cannot find would end with status 2.
+            ran = run([program, "/s"], 60,
+                      env=dict(env, SAGELIGHT_BACKEND="wayland", WAYLAND_DISPLAY="no-such-socket"))
+            check(ran.returncode == 1 and "No Wayland compositor answers at" in ran.stderr,
+                  "the installed program finds its program for Wayland sessions (status %d, %s)"
+                  % (ran.returncode, ran.stderr.strip()))
 
         removed = run(dpkg + ["--remove", "sagelight"])
         left = files_outside_database(root)
