@@ -112,11 +112,41 @@ Atom Connection::Intern(const char* name) {
   return atom;
 }
 
+void Connection::InternAll(std::initializer_list<const char*> names) {
+  std::vector<char*> missing;
+  for (const char* name : names) {
+    if (atoms_.find(name) == atoms_.end()) {
+      missing.push_back(const_cast<char*>(name));  // Xlib only reads them
+    }
+  }
+  std::vector<Atom> atoms(missing.size(), None);
+  if (missing.empty() || XInternAtoms(display_, missing.data(), static_cast<int>(missing.size()),
+                                      False, atoms.data()) == 0) {
+    return;  // Intern asks again, one by one
+  }
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    atoms_.emplace(missing[i], atoms[i]);
+  }
+}
+
 namespace {
 
 // An 8-bit channel widened to X's 16 bits.
 unsigned short Channel16(std::uint8_t channel) {
   return static_cast<unsigned short>(channel * 257U);
+}
+
+// Where a true-colour visual keeps an 8-bit channel in its pixels (the
+// mask's lowest bit); nothing for a channel of another width.
+std::optional<unsigned> EightBitShift(unsigned long mask) {
+  if (mask == 0) {
+    return std::nullopt;
+  }
+  unsigned shift = 0;
+  while (((mask >> shift) & 1U) == 0) {
+    ++shift;
+  }
+  return mask >> shift == 0xFFU ? std::optional<unsigned>(shift) : std::nullopt;
 }
 
 }  // namespace
@@ -125,6 +155,20 @@ unsigned long Connection::Pixel(ui::Color color) {
   const auto found = pixels_.find(color);
   if (found != pixels_.end()) {
     return found->second;
+  }
+  // On a true-colour visual with eight bits a channel, as nearly every
+  // display has, the pixel is the colour itself: it is made here rather
+  // than asked of the server, a round trip before the screen goes black.
+  const Visual* visual = this->visual();
+  const std::optional<unsigned> red = EightBitShift(visual->red_mask);
+  const std::optional<unsigned> green = EightBitShift(visual->green_mask);
+  const std::optional<unsigned> blue = EightBitShift(visual->blue_mask);
+  if (visual->c_class == TrueColor && red && green && blue) {
+    const unsigned long pixel = (static_cast<unsigned long>(color.Red()) << *red) |
+                                (static_cast<unsigned long>(color.Green()) << *green) |
+                                (static_cast<unsigned long>(color.Blue()) << *blue);
+    pixels_.emplace(color, pixel);
+    return pixel;
   }
   XColor wanted{};
   wanted.red = Channel16(color.Red());

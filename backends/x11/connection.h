@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -49,6 +50,8 @@ class Connection {
   [[nodiscard]] double TwipsPerPixel() const { return 1440.0 / dpi_; }
 
   Atom Intern(const char* name);
+  // Interns the atoms not known yet in one round trip, for Intern to find.
+  void InternAll(std::initializer_list<const char*> names);
   unsigned long Pixel(ui::Color color);
   const XftColor& TextColor(ui::Color color);
   XftFont* Font(const ui::Font& font);

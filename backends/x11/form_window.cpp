@@ -72,7 +72,9 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
                           CopyFromParent, InputOutput, CopyFromParent,
                           CWBackPixel | CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
   // No manager reads these of an override-redirect window; tools that list
-  // windows (xwininfo, xdotool, xprop) do.
+  // windows (xwininfo, xdotool, xprop) do. Their names are asked for in one
+  // round trip, before the screen goes black.
+  connection_.InternAll({"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_PID"});
   connection_.SetTopLevelHints(window_, design.caption);
   const long pid = static_cast<long>(getpid());
   XChangeProperty(display, window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL, 32,
