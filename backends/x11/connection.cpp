@@ -1,10 +1,11 @@
 #include "backends/x11/connection.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
-#include <X11/extensions/Xrandr.h>
+#include <xcb/randr.h>
 
 #include <clocale>
 #include <cmath>
@@ -267,26 +268,39 @@ bool Connection::Activate(Window window) {
 }
 
 std::vector<ui::Monitor> Connection::Monitors() {
+  // Asked over the display's own XCB connection, which sends the questions
+  // together and waits once for their answers: the screen goes black only
+  // after them, and libXrandr would wait for each, and for two more that
+  // libXext asks of the Generic Event extension.
   std::vector<ui::Monitor> monitors;
-  int event_base = 0;
-  int error_base = 0;
-  int major = 0;
-  int minor = 0;
-  // Monitors came with RandR 1.5; an older server only knows its outputs,
-  // and then the screen as a whole stands for the one monitor.
-  if (XRRQueryExtension(display_, &event_base, &error_base) == False ||
-      XRRQueryVersion(display_, &major, &minor) == 0 || major * 100 + minor < 105) {
+  xcb_connection_t* xcb = XGetXCBConnection(display_);
+  const xcb_query_extension_reply_t* randr = xcb_get_extension_data(xcb, &xcb_randr_id);
+  if (randr == nullptr || randr->present == 0) {
     return monitors;
   }
-  int count = 0;
-  XRRMonitorInfo* listed = XRRGetMonitors(display_, root(), True, &count);
-  for (int i = 0; i < count; ++i) {
-    monitors.push_back(ui::Monitor{listed[i].x, listed[i].y, listed[i].width, listed[i].height,
-                                   listed[i].primary != False});
+  // Monitors came with RandR 1.5; an older server only knows its outputs,
+  // answers the question for them with an error, and then the screen as a
+  // whole stands for the one monitor.
+  const xcb_randr_query_version_cookie_t version_asked = xcb_randr_query_version(xcb, 1, 5);
+  const xcb_randr_get_monitors_cookie_t listed_asked = xcb_randr_get_monitors(xcb, root(), 1);
+  xcb_generic_error_t* version_error = nullptr;
+  xcb_generic_error_t* listed_error = nullptr;
+  xcb_randr_query_version_reply_t* version =
+      xcb_randr_query_version_reply(xcb, version_asked, &version_error);
+  xcb_randr_get_monitors_reply_t* listed =
+      xcb_randr_get_monitors_reply(xcb, listed_asked, &listed_error);
+  if (version != nullptr && version->major_version * 100 + version->minor_version >= 105 &&
+      listed != nullptr) {
+    for (xcb_randr_monitor_info_iterator_t it = xcb_randr_get_monitors_monitors_iterator(listed);
+         it.rem > 0; xcb_randr_monitor_info_next(&it)) {
+      monitors.push_back(ui::Monitor{it.data->x, it.data->y, it.data->width, it.data->height,
+                                     it.data->primary != 0});
+    }
   }
-  if (listed != nullptr) {
-    XRRFreeMonitors(listed);
-  }
+  std::free(version);
+  std::free(version_error);
+  std::free(listed);
+  std::free(listed_error);
   return monitors;
 }
 

@@ -71,14 +71,6 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
                           static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), 0,
                           CopyFromParent, InputOutput, CopyFromParent,
                           CWBackPixel | CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
-  // No manager reads these of an override-redirect window; tools that list
-  // windows (xwininfo, xdotool, xprop) do. Their names are asked for in one
-  // round trip, before the screen goes black.
-  connection_.InternAll({"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_PID"});
-  connection_.SetTopLevelHints(window_, design.caption);
-  const long pid = static_cast<long>(getpid());
-  XChangeProperty(display, window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL, 32,
-                  PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 
   // The curtains take nothing: input over them travels to no one, neither
   // to the form nor to the desktop beneath.
@@ -104,6 +96,17 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
   // Someone else's window that is mapped or raised later would cover the
   // saver: watch the root's children to put the saver back on top.
   XSelectInput(display, connection_.root(), SubstructureNotifyMask);
+}
+
+void FormWindow::NameTopLevel() {
+  // No manager reads these of an override-redirect window; tools that list
+  // windows (xwininfo, xdotool, xprop) do. So they wait until the screen is
+  // black, and the names of their atoms are asked for in one round trip.
+  connection_.InternAll({"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_PID"});
+  connection_.SetTopLevelHints(window_, Design().caption);
+  const long pid = static_cast<long>(getpid());
+  XChangeProperty(connection_.display(), window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL,
+                  32, PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 }
 
 void FormWindow::AdoptHost(const Stage& stage) {
@@ -133,6 +136,8 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
       XMapRaised(display, curtain);
     }
     XMapRaised(display, window_);
+    XFlush(display);
+    NameTopLevel();
   }
   XFlush(display);
 

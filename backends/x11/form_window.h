@@ -76,6 +76,7 @@ class FormWindow final : public ui::Form {
 
   void ShowQuietly(ui::ElementId id);
   void CreateTopLevel(const Stage& stage, ui::PointerShape pointer_shape);
+  void NameTopLevel();
   void AdoptHost(const Stage& stage);
   void LayOut(ui::ElementId id);
   void Draw(ui::ElementId id);
