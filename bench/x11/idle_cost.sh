@@ -13,9 +13,10 @@
 #
 #   bench/x11/idle_cost.sh [path/to/sagelight] [seconds] [path/to/an/earlier/sagelight] [runs]
 #
-# With a third argument, that build runs beside the others, for a before
-# and after in one run; `runs` is how many start-ups startup_cost.sh times
-# for each program (9 unless told).
+# With a third argument, that build is measured too, for a before and after
+# in one run (its idle time after the others: two savers of one user cannot
+# run at once); `runs` is how many start-ups startup_cost.sh times for each
+# program (15 unless told).
 #
 # The program defaults to the one scripts/dist.sh builds. Needs Xvfb, a C
 # compiler and libxft-dev (scripts/check.sh installs them).
@@ -25,7 +26,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 sagelight="${1:-$here/../../build/release/startup/sagelight}"
 seconds="${2:-60}"
 earlier="${3:-}"
-runs="${4:-9}"
+runs="${4:-15}"
 [[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: run scripts/dist.sh first" >&2; exit 1; }
 for tool in Xvfb cc pkg-config awk; do
   command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
@@ -97,15 +98,17 @@ echo "measuring for $seconds s, the programs side by side..."
 pids=()
 measure sagelight "$sagelight" /s &
 pids+=($!)
-if [[ -n "$earlier" ]]; then
-  measure earlier "$earlier" /s &
-  pids+=($!)
-fi
 for floor in min_window min_xft_window; do
   measure "$floor" "$work/bin/$floor" &
   pids+=($!)
 done
 wait "${pids[@]}"
+if [[ -n "$earlier" ]]; then
+  # Not beside the other saver: two savers of one user share its
+  # single-instance lock, and the second would end at once.
+  echo "measuring the earlier build for $seconds s..."
+  (measure earlier "$earlier" /s)
+fi
 printf '%-15s %12s %14s %12s %12s\n' program "CPU ms/min" "CPU ms 0-3 s" "wakeups/min" "peak RSS"
 cat "$work/sagelight.result"
 [[ -z "$earlier" ]] || cat "$work/earlier.result"

@@ -19,7 +19,7 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 sagelight="${1:-$here/../../build/release/startup/sagelight}"
-runs="${2:-9}"
+runs="${2:-15}"
 earlier="${3:-}"
 [[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: run scripts/dist.sh first" >&2; exit 1; }
 for tool in Xvfb cc pkg-config awk; do
@@ -106,8 +106,18 @@ for name in "${names[@]}"; do
     $1 >= 0 && $2 >= 0 { ++k; map[k] = $1; panel[k] = $2; hwm[k] = $3; rss[k] = $4 }
     END {
       m = median(map, k)
+      h = median(hwm, k)
       printf "%-10s %12s %14s %14s %11s %11s %5s\n", n, m, k ? map[1] "-" map[k] : "-",
-             median(panel, k), median(hwm, k), median(rss, k), k "/" runs
-    }' "$work/$name.runs"
+             median(panel, k), h, median(rss, k), k "/" runs
+      print n, m, h >"/dev/stderr"
+    }' "$work/$name.runs" 2>>"$work/medians"
   [[ ! -s "$work/$name.log" ]] || sed "s/^/  $name: /" "$work/$name.log" | sort | uniq -c
 done
+# Each saver against the floor: how many times its start-up, how much more
+# memory.
+awk '{ map[$1] = $2; hwm[$1] = $3 }
+     END {
+       for (n in map) if (n != "floor" && map[n] != "-" && map["floor"] > 0)
+         printf "%s: black after %.2f times the floor'"'"'s start-up, peak memory %+d KiB\n",
+                n, map[n] / map["floor"], hwm[n] - hwm["floor"]
+     }' "$work/medians"
