@@ -1,8 +1,8 @@
 # Installing and packaging.
 #
 # Linux: `cmake --install BUILD [--prefix DIR]` puts the stripped program in
-# bin/, its manual page in share/man/man6/ and the README in
-# share/doc/sagelight/; `cpack --config BUILD/CPackConfig.cmake` makes the
+# bin/ and its program for Wayland sessions in lib/sagelight/, its manual
+# page in share/man/man6/ and the README in share/doc/sagelight/; `cpack --config BUILD/CPackConfig.cmake` makes the
 # Debian package from the same rules.
 # Windows (the i686 cross build): the target `msi` makes the installer with
 # wixl from Debian's wixl package.
@@ -40,6 +40,11 @@ if(TARGET sagelight)
   set(CMAKE_INSTALL_DO_STRIP 1)
 endif()")
   install(TARGETS sagelight RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(TARGET sagelight-wayland)
+    # Where sagelight looks for it: lib/sagelight beside its own folder, the
+    # same from bin/ as in the build tree.
+    install(TARGETS sagelight-wayland RUNTIME DESTINATION lib/sagelight)
+  endif()
   install(FILES ${sagelight_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   foreach(licence LICENSE LICENSE.md COPYING)

@@ -16,7 +16,7 @@ fi
 packages=(
   build-essential cmake pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
-  libx11-dev libxft-dev libfontconfig-dev libxrandr-dev fonts-liberation
+  libx11-dev libxft-dev libfontconfig-dev libx11-xcb-dev libxcb-randr0-dev fonts-liberation
   xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils x11-xkb-utils imagemagick
   openbox icewm xfwm4 xfconf dbus dbus-x11
   libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev sway wtype

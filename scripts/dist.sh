@@ -12,8 +12,8 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev
           fonts-liberation mingw-w64 wixl file
-          libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev libxrandr-dev
-          libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols)
+          libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev libx11-xcb-dev
+          libxcb-randr0-dev libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols)
 source scripts/install-missing.sh
 install_missing --no-recommends "${packages[@]}"
 

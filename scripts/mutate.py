@@ -26,7 +26,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LOGIC = ["saver", "startup", "quotes", "errors", "ui/event_path.cpp", "ui/form.cpp",
          "ui/timer_schedule.cpp", "runtime/record_file.cpp", "runtime/convert.cpp"]
 # Entry points and the built-in texts: no logic of their own for the tests to judge.
-SKIP = re.compile(r"(main_linux|main_win32|collection)\.cpp$")
+SKIP = re.compile(r"(main_linux|main_wayland|main_win32|collection)\.cpp$")
 
 # Comparisons stand between spaces (clang-format), which tells them from the
 # angle brackets of templates and casts.

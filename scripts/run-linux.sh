@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev libxrandr-dev
-          libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev fonts-liberation
+packages=(build-essential cmake pkg-config libx11-dev libxft-dev libfontconfig-dev libx11-xcb-dev
+          libxcb-randr0-dev libwayland-dev wayland-protocols libxkbcommon-dev libfreetype-dev
+          fonts-liberation
           libsystemd-dev libxext-dev libxss-dev plasma-wayland-protocols)
 if [[ -z "${DISPLAY:-}" ]]; then
   packages+=(xvfb x11-apps netpbm)

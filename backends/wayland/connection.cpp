@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+
+#include "backends/posix/wayland_socket.h"
 
 namespace sagelight::wayland {
 namespace {
@@ -32,19 +33,13 @@ const xdg_wm_base_listener Connection::kWmBaseListener = {
 };
 
 wl_display* Connection::Connect(std::string& why) {
-  const char* name = std::getenv("WAYLAND_DISPLAY");
-  std::string socket = name != nullptr && name[0] != '\0' ? name : "wayland-0";
-  if (socket.front() != '/') {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime == nullptr || runtime[0] == '\0') {
-      why = "no Wayland socket " + socket + ": XDG_RUNTIME_DIR is not set";
-      return nullptr;
-    }
-    socket = std::string(runtime) + "/" + socket;
+  const std::optional<std::string> socket = posix::WaylandSocket(why);
+  if (!socket) {
+    return nullptr;
   }
   wl_display* display = wl_display_connect(nullptr);
   if (display == nullptr) {
-    why = "no Wayland compositor answers at " + socket;
+    why = posix::NoCompositorAt(*socket);
   }
   return display;
 }

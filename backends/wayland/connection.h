@@ -84,9 +84,6 @@ class Connection {
   // (a compositor, shared memory, xdg-shell). A connection that breaks
   // later ends the process (status 2) with one line on standard error.
   static std::unique_ptr<Connection> Open(std::string& why);
-  // Connects to that compositor as Open does, or says in `why` where none
-  // answered; checked before libwayland tries, which would say so itself.
-  static wl_display* Connect(std::string& why);
 
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
@@ -129,6 +126,9 @@ class Connection {
   [[noreturn]] static void Lost();
 
  private:
+  // Connects to that compositor, or says in `why` where none answered;
+  // checked before libwayland tries, which would say so itself.
+  static wl_display* Connect(std::string& why);
   explicit Connection(wl_display* display);
   bool Bind();
 

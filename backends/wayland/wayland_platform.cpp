@@ -8,12 +8,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "backends/posix/event_loop.h"
-#include "backends/posix/process.h"
+#include "backends/desktop/desktop_platform.h"
 #include "backends/wayland/connection.h"
 #include "backends/wayland/form_surface.h"
 #include "backends/wayland/message_box.h"
@@ -24,9 +22,9 @@
 namespace sagelight::wayland {
 namespace {
 
-class WaylandPlatform final : public ui::Platform, private posix::EventSource {
+class WaylandPlatform final : public posix::DesktopPlatform {
  public:
-  WaylandPlatform(int argc, char** argv) : process_(argc, argv) {}
+  WaylandPlatform(int argc, char** argv) : DesktopPlatform(argc, argv) {}
   WaylandPlatform(const WaylandPlatform&) = delete;
   WaylandPlatform& operator=(const WaylandPlatform&) = delete;
   ~WaylandPlatform() override {
@@ -36,9 +34,6 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
     fonts_.reset();
     connection_.reset();
   }
-
-  bool PrevInstance() override { return process_.PrevInstance(); }
-  std::string CommandLine() override { return process_.CommandLine(); }
 
   float ScreenWidth() override {
     const Output& screen = RequireScreen();
@@ -74,10 +69,6 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
     return *form_;
   }
 
-  bool CanShowMessages() override { return Connect() != nullptr; }
-
-  void RunEventLoop() override { posix::RunEventLoop(*this); }
-
  protected:
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
                       const std::string& title) override {
@@ -93,7 +84,7 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
 
   void DeliverQueuedInput() override { connection_->Roundtrip(); }
 
-  void EndProcess(int exit_status) override { std::_Exit(exit_status); }
+  bool Connected() override { return Connect() != nullptr; }
 
  private:
   // Outputs that came while the saver runs go dark at once; one that went
@@ -127,7 +118,6 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
 
   // posix::EventSource
   [[nodiscard]] bool Running() const override { return form_ != nullptr; }
-  int RunTimers() override { return RunDueTimers(); }
   void Dispatch() override { connection_->DispatchPending(); }
   bool PrepareWait(short& events) override {
     Present();
@@ -208,7 +198,6 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
     return *fonts_;
   }
 
-  posix::Process process_;
   bool connect_tried_ = false;
   std::string unreachable_;
   std::unique_ptr<Connection> connection_;
@@ -223,14 +212,6 @@ class WaylandPlatform final : public ui::Platform, private posix::EventSource {
 
 std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv) {
   return std::make_unique<WaylandPlatform>(argc, argv);
-}
-
-bool CompositorAnswers(std::string& why) {
-  wl_display* display = Connection::Connect(why);
-  if (display != nullptr) {
-    wl_display_disconnect(display);
-  }
-  return display != nullptr;
 }
 
 }  // namespace sagelight::wayland

@@ -13,8 +13,4 @@ namespace sagelight::wayland {
 // without one.
 std::unique_ptr<ui::Platform> MakePlatform(int argc, char** argv);
 
-// Whether a compositor answers where WAYLAND_DISPLAY points; when none
-// does, `why` names the socket tried (or says why there was none to try).
-bool CompositorAnswers(std::string& why);
-
 }  // namespace sagelight::wayland

@@ -1,10 +1,11 @@
 #include "backends/x11/connection.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
-#include <X11/extensions/Xrandr.h>
+#include <xcb/randr.h>
 
 #include <clocale>
 #include <cmath>
@@ -65,12 +66,6 @@ double AnnouncedDpi(Display* display) {
 }  // namespace
 
 std::unique_ptr<Connection> Connection::Open() {
-  // Keys are looked up in the user's locale, so that a letter of any layout
-  // types a character. Where Xlib does not know that locale, UTF-8 in the
-  // C locale still gives every layout's letters.
-  if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
-    std::setlocale(LC_CTYPE, "C.UTF-8");
-  }
   XSetIOErrorHandler(OnConnectionLost);
   XSetErrorHandler(OnProtocolError);
   Display* display = XOpenDisplay(nullptr);
@@ -93,6 +88,12 @@ Connection::~Connection() {
 XIM Connection::InputMethod() {
   if (!input_method_tried_) {
     input_method_tried_ = true;
+    // Keys are looked up in the user's locale, so that a letter of any
+    // layout types a character. Where Xlib does not know that locale, UTF-8
+    // in the C locale still gives every layout's letters.
+    if (std::setlocale(LC_CTYPE, "") == nullptr || XSupportsLocale() == False) {
+      std::setlocale(LC_CTYPE, "C.UTF-8");
+    }
     // Xlib's own method, not an input server: a key that types a character
     // must type it at once, not start a composition in another process.
     if (XSetLocaleModifiers("@im=none") != nullptr) {
@@ -112,11 +113,41 @@ Atom Connection::Intern(const char* name) {
   return atom;
 }
 
+void Connection::InternAll(std::initializer_list<const char*> names) {
+  std::vector<char*> missing;
+  for (const char* name : names) {
+    if (atoms_.find(name) == atoms_.end()) {
+      missing.push_back(const_cast<char*>(name));  // Xlib only reads them
+    }
+  }
+  std::vector<Atom> atoms(missing.size(), None);
+  if (missing.empty() || XInternAtoms(display_, missing.data(), static_cast<int>(missing.size()),
+                                      False, atoms.data()) == 0) {
+    return;  // Intern asks again, one by one
+  }
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    atoms_.emplace(missing[i], atoms[i]);
+  }
+}
+
 namespace {
 
 // An 8-bit channel widened to X's 16 bits.
 unsigned short Channel16(std::uint8_t channel) {
   return static_cast<unsigned short>(channel * 257U);
+}
+
+// Where a true-colour visual keeps an 8-bit channel in its pixels (the
+// mask's lowest bit); nothing for a channel of another width.
+std::optional<unsigned> EightBitShift(unsigned long mask) {
+  if (mask == 0) {
+    return std::nullopt;
+  }
+  unsigned shift = 0;
+  while (((mask >> shift) & 1U) == 0) {
+    ++shift;
+  }
+  return mask >> shift == 0xFFU ? std::optional<unsigned>(shift) : std::nullopt;
 }
 
 }  // namespace
@@ -125,6 +156,20 @@ unsigned long Connection::Pixel(ui::Color color) {
   const auto found = pixels_.find(color);
   if (found != pixels_.end()) {
     return found->second;
+  }
+  // On a true-colour visual with eight bits a channel, as nearly every
+  // display has, the pixel is the colour itself: it is made here rather
+  // than asked of the server, a round trip before the screen goes black.
+  const Visual* visual = this->visual();
+  const std::optional<unsigned> red = EightBitShift(visual->red_mask);
+  const std::optional<unsigned> green = EightBitShift(visual->green_mask);
+  const std::optional<unsigned> blue = EightBitShift(visual->blue_mask);
+  if (visual->c_class == TrueColor && red && green && blue) {
+    const unsigned long pixel = (static_cast<unsigned long>(color.Red()) << *red) |
+                                (static_cast<unsigned long>(color.Green()) << *green) |
+                                (static_cast<unsigned long>(color.Blue()) << *blue);
+    pixels_.emplace(color, pixel);
+    return pixel;
   }
   XColor wanted{};
   wanted.red = Channel16(color.Red());
@@ -223,26 +268,39 @@ bool Connection::Activate(Window window) {
 }
 
 std::vector<ui::Monitor> Connection::Monitors() {
+  // Asked over the display's own XCB connection, which sends the questions
+  // together and waits once for their answers: the screen goes black only
+  // after them, and libXrandr would wait for each, and for two more that
+  // libXext asks of the Generic Event extension.
   std::vector<ui::Monitor> monitors;
-  int event_base = 0;
-  int error_base = 0;
-  int major = 0;
-  int minor = 0;
-  // Monitors came with RandR 1.5; an older server only knows its outputs,
-  // and then the screen as a whole stands for the one monitor.
-  if (XRRQueryExtension(display_, &event_base, &error_base) == False ||
-      XRRQueryVersion(display_, &major, &minor) == 0 || major * 100 + minor < 105) {
+  xcb_connection_t* xcb = XGetXCBConnection(display_);
+  const xcb_query_extension_reply_t* randr = xcb_get_extension_data(xcb, &xcb_randr_id);
+  if (randr == nullptr || randr->present == 0) {
     return monitors;
   }
-  int count = 0;
-  XRRMonitorInfo* listed = XRRGetMonitors(display_, root(), True, &count);
-  for (int i = 0; i < count; ++i) {
-    monitors.push_back(ui::Monitor{listed[i].x, listed[i].y, listed[i].width, listed[i].height,
-                                   listed[i].primary != False});
+  // Monitors came with RandR 1.5; an older server only knows its outputs,
+  // answers the question for them with an error, and then the screen as a
+  // whole stands for the one monitor.
+  const xcb_randr_query_version_cookie_t version_asked = xcb_randr_query_version(xcb, 1, 5);
+  const xcb_randr_get_monitors_cookie_t listed_asked = xcb_randr_get_monitors(xcb, root(), 1);
+  xcb_generic_error_t* version_error = nullptr;
+  xcb_generic_error_t* listed_error = nullptr;
+  xcb_randr_query_version_reply_t* version =
+      xcb_randr_query_version_reply(xcb, version_asked, &version_error);
+  xcb_randr_get_monitors_reply_t* listed =
+      xcb_randr_get_monitors_reply(xcb, listed_asked, &listed_error);
+  if (version != nullptr && version->major_version * 100 + version->minor_version >= 105 &&
+      listed != nullptr) {
+    for (xcb_randr_monitor_info_iterator_t it = xcb_randr_get_monitors_monitors_iterator(listed);
+         it.rem > 0; xcb_randr_monitor_info_next(&it)) {
+      monitors.push_back(ui::Monitor{it.data->x, it.data->y, it.data->width, it.data->height,
+                                     it.data->primary != 0});
+    }
   }
-  if (listed != nullptr) {
-    XRRFreeMonitors(listed);
-  }
+  std::free(version);
+  std::free(version_error);
+  std::free(listed);
+  std::free(listed_error);
   return monitors;
 }
 

@@ -62,19 +62,36 @@ void FormWindow::HandleRootEvent(const XEvent& event) {
   }
 }
 
+XIC FormWindow::InputContext() {
+  // Made at the first key rather than with the windows: a key that types
+  // nothing is looked up just as well by a context made after it came, and
+  // a composition starts with the key after it.
+  if (!input_context_tried_ && !hosted_) {
+    input_context_tried_ = true;
+    if (XIM method = connection_.InputMethod(); method != nullptr) {
+      input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                                 XNClientWindow, window_, XNFocusWindow, window_, nullptr);
+    }
+    if (input_context_ != nullptr) {
+      XSetICFocus(input_context_);  // the key came, so the form has the keyboard
+    }
+  }
+  return input_context_;
+}
+
 ui::KeyInput FormWindow::LookUpKey(XKeyEvent& key) {
   ui::KeyInput input;
   input.alt = (key.state & Mod1Mask) != 0;
   std::string text(32, '\0');
   KeySym keysym = NoSymbol;
-  if (input_context_ != nullptr) {
+  if (XIC context = InputContext(); context != nullptr) {
     Status status = 0;
-    int length = Xutf8LookupString(input_context_, &key, text.data(), static_cast<int>(text.size()),
+    int length = Xutf8LookupString(context, &key, text.data(), static_cast<int>(text.size()),
                                    &keysym, &status);
     if (status == XBufferOverflow) {
       text.resize(static_cast<std::size_t>(length));
-      length = Xutf8LookupString(input_context_, &key, text.data(), static_cast<int>(text.size()),
-                                 &keysym, &status);
+      length = Xutf8LookupString(context, &key, text.data(), static_cast<int>(text.size()), &keysym,
+                                 &status);
     }
     if (status == XLookupChars || status == XLookupBoth) {
       input.text = rt::FromUtf8(std::string_view(text.data(), static_cast<std::size_t>(length)));

@@ -71,12 +71,6 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
                           static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), 0,
                           CopyFromParent, InputOutput, CopyFromParent,
                           CWBackPixel | CWOverrideRedirect | CWEventMask | CWCursor, &attributes);
-  // No manager reads these of an override-redirect window; tools that list
-  // windows (xwininfo, xdotool, xprop) do.
-  connection_.SetTopLevelHints(window_, design.caption);
-  const long pid = static_cast<long>(getpid());
-  XChangeProperty(display, window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL, 32,
-                  PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
 
   // The curtains take nothing: input over them travels to no one, neither
   // to the form nor to the desktop beneath.
@@ -104,6 +98,17 @@ void FormWindow::CreateTopLevel(const Stage& stage, ui::PointerShape pointer_sha
   XSelectInput(display, connection_.root(), SubstructureNotifyMask);
 }
 
+void FormWindow::NameTopLevel() {
+  // No manager reads these of an override-redirect window; tools that list
+  // windows (xwininfo, xdotool, xprop) do. So they wait until the screen is
+  // black, and the names of their atoms are asked for in one round trip.
+  connection_.InternAll({"_NET_WM_NAME", "UTF8_STRING", "_NET_WM_PID"});
+  connection_.SetTopLevelHints(window_, Design().caption);
+  const long pid = static_cast<long>(getpid());
+  XChangeProperty(connection_.display(), window_, connection_.Intern("_NET_WM_PID"), XA_CARDINAL,
+                  32, PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+}
+
 void FormWindow::AdoptHost(const Stage& stage) {
   // The daemon made the window, owns its input and ends the program when
   // it is done; the program paints it and watches for its end.
@@ -125,12 +130,14 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
     CreateTopLevel(stage, pointer_shape);
     // The screen goes black first: the form and the curtains are up before
     // anything that can keep the program waiting (fontconfig reading its
-    // configuration and caches for the labels' faces, the input method's
-    // locale tables). Children mapped later show inside the mapped form.
+    // configuration and caches for the labels' faces). Children mapped later
+    // show inside the mapped form. The input method waits for the first key.
     for (const Window curtain : curtains_) {
       XMapRaised(display, curtain);
     }
     XMapRaised(display, window_);
+    XFlush(display);
+    NameTopLevel();
   }
   XFlush(display);
 
@@ -163,12 +170,6 @@ void FormWindow::Create(ui::EventPath& path, ui::PointerShape pointer_shape, con
     }
     if (Visible(id)) {
       XMapWindow(display, state.window);
-    }
-  }
-  if (!hosted_) {
-    if (XIM method = connection_.InputMethod(); method != nullptr) {
-      input_context_ = XCreateIC(method, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
-                                 XNClientWindow, window_, XNFocusWindow, window_, nullptr);
     }
   }
   XFlush(display);

@@ -76,12 +76,14 @@ class FormWindow final : public ui::Form {
 
   void ShowQuietly(ui::ElementId id);
   void CreateTopLevel(const Stage& stage, ui::PointerShape pointer_shape);
+  void NameTopLevel();
   void AdoptHost(const Stage& stage);
   void LayOut(ui::ElementId id);
   void Draw(ui::ElementId id);
   void Restack();
   [[nodiscard]] bool TopLevelOfOurs(Window window) const;
   [[nodiscard]] ui::KeyInput LookUpKey(XKeyEvent& key);
+  [[nodiscard]] XIC InputContext();
 
   Connection& connection_;
   ui::EventPath* path_ = nullptr;
@@ -90,6 +92,7 @@ class FormWindow final : public ui::Form {
   std::vector<Window> curtains_;
   Window above_ = None;
   XIC input_context_ = nullptr;
+  bool input_context_tried_ = false;
   std::vector<Element> elements_;
   bool focus_given_ = false;
   bool keyboard_held_ = false;

@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "backends/posix/event_loop.h"
-#include "backends/posix/process.h"
+#include "backends/desktop/desktop_platform.h"
 #include "backends/x11/connection.h"
 #include "backends/x11/form_window.h"
 #include "backends/x11/message_box.h"
@@ -21,10 +20,10 @@
 namespace sagelight::x11 {
 namespace {
 
-class X11Platform final : public ui::Platform, private posix::EventSource {
+class X11Platform final : public posix::DesktopPlatform {
  public:
   X11Platform(int argc, char** argv, std::string fallback)
-      : process_(argc, argv), fallback_(std::move(fallback)) {}
+      : DesktopPlatform(argc, argv), fallback_(std::move(fallback)) {}
   X11Platform(const X11Platform&) = delete;
   X11Platform& operator=(const X11Platform&) = delete;
   ~X11Platform() override {
@@ -32,9 +31,6 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
     form_.reset();
     connection_.reset();
   }
-
-  bool PrevInstance() override { return process_.PrevInstance(); }
-  std::string CommandLine() override { return process_.CommandLine(); }
 
   // The primary monitor, or the daemon's window that hosts the saver.
   float ScreenWidth() override {
@@ -68,10 +64,6 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
     return *form_;
   }
 
-  bool CanShowMessages() override { return Connect() != nullptr; }
-
-  void RunEventLoop() override { posix::RunEventLoop(*this); }
-
  protected:
   void ShowMessageBox(const std::string& prompt, ui::MessageIcon icon,
                       const std::string& title) override {
@@ -103,12 +95,11 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
     HandlePending();
   }
 
-  void EndProcess(int exit_status) override { std::_Exit(exit_status); }
+  bool Connected() override { return Connect() != nullptr; }
 
  private:
   // posix::EventSource
   [[nodiscard]] bool Running() const override { return form_ != nullptr; }
-  int RunTimers() override { return RunDueTimers(); }
   void Dispatch() override {
     HandlePending();
     if (form_) {
@@ -187,7 +178,6 @@ class X11Platform final : public ui::Platform, private posix::EventSource {
     return *connection;
   }
 
-  posix::Process process_;
   std::string fallback_;
   bool connect_tried_ = false;
   std::unique_ptr<Connection> connection_;

@@ -1,32 +1,39 @@
 #!/usr/bin/env bash
-# What a running saver costs while nobody is at the machine: `sagelight /s`
-# beside two floors, a minimal Xlib program that only maps a black full-screen
-# window and wakes once a second (min_window), and one that also draws a panel
-# of Xft text every 20 s as the saver does (min_xft_window). Each runs on its
-# own Xvfb, side by side, for the same time. Reported per program: CPU milliseconds per minute while idle (utime +
-# stime from /proc/PID/stat), CPU spent until the first black frame, peak
-# resident memory (VmHWM), wake-ups per minute (voluntary context switches),
-# and the time from exec to the first all-black
-# screen (the servers start with a white root window, so black means the
-# program's window is up and painted). Run by hand:
+# What a running saver costs: first how fast it blackens the screen and how
+# much memory it takes beside the floor (startup_cost.sh: one Xvfb, the
+# programs in turn, medians), then what it costs while nobody is at the
+# machine: `sagelight /s` beside two floors, a minimal Xlib program that
+# only maps a black full-screen window and wakes once a second (min_window),
+# and one that also draws a panel of Xft text every 20 s as the saver does
+# (min_xft_window). Each runs on its own Xvfb, side by side, for the same
+# time. Reported per program: CPU milliseconds per minute while idle (utime +
+# stime from /proc/PID/stat), CPU spent in the first three seconds (the start
+# and the first panel), wake-ups per minute (voluntary context switches) and
+# peak resident memory (VmHWM) at the end. Run by hand:
 #
-#   bench/x11/idle_cost.sh [path/to/sagelight] [seconds] [path/to/an/earlier/sagelight]
+#   bench/x11/idle_cost.sh [path/to/sagelight] [seconds] [path/to/an/earlier/sagelight] [runs]
 #
-# With a third argument, that build runs beside the other two, for a before
-# and after in one run.
+# With a third argument, that build is measured too, for a before and after
+# in one run (its idle time after the others: two savers of one user cannot
+# run at once); `runs` is how many start-ups startup_cost.sh times for each
+# program (15 unless told).
 #
-# The program defaults to the one scripts/dist.sh builds. Needs Xvfb, xwd
-# (x11-apps), a C compiler and libxft-dev (scripts/check.sh installs them).
+# The program defaults to the one scripts/dist.sh builds. Needs Xvfb, a C
+# compiler and libxft-dev (scripts/check.sh installs them).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 sagelight="${1:-$here/../../build/release/startup/sagelight}"
 seconds="${2:-60}"
 earlier="${3:-}"
+runs="${4:-15}"
 [[ -x "$sagelight" ]] || { echo "no sagelight at $sagelight: run scripts/dist.sh first" >&2; exit 1; }
-for tool in Xvfb xwd cc pkg-config awk; do
+for tool in Xvfb cc pkg-config awk; do
   command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
+
+"$here/startup_cost.sh" "$sagelight" "$runs" ${earlier:+"$earlier"}
+echo
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -35,9 +42,6 @@ cc -O2 -o "$work/bin/min_window" "$here/min_window.c" -lX11
 # shellcheck disable=SC2046 # pkg-config's flags are words
 cc -O2 -DWITH_TEXT -o "$work/bin/min_xft_window" "$here/min_window.c" $(pkg-config --cflags --libs xft) -lX11
 ticks_per_second="$(getconf CLK_TCK)"
-pixel_bytes=$(( 1024 * 768 * 4 ))
-
-now() { date +%s.%N; }
 
 # CPU time of a process so far, in milliseconds: utime and stime are fields
 # 14 and 15 of /proc/PID/stat, that is 12 and 13 after the command name.
@@ -70,22 +74,9 @@ measure() {
   # Seed the quote file first, so the run measures an ordinary start.
   env -u DISPLAY XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$run" "$sagelight" >/dev/null 2>&1 || true
 
-  local started
-  started="$(now)"
   DISPLAY="$display" XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$run" "$@" &
   pid=$!
-  local shown="never" deadline=$(( $(date +%s) + 20 ))
-  while (( $(date +%s) < deadline )); do
-    # The dump ends in the pixels, four bytes each at depth 24: black is
-    # all zeros. Comparing them takes milliseconds where decoding the image
-    # took long enough on a busy machine to miss the second before the panel.
-    if cmp -s -n "$pixel_bytes" /dev/zero \
-         <(xwd -root -silent -display "$display" | tail -c "$pixel_bytes")
-    then
-      shown="$(awk -v a="$started" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')"
-      break
-    fi
-  done
+  sleep 3
   local cpu_start woken_start
   cpu_start="$(cpu_ms "$pid")"
   woken_start="$(wakeups "$pid")"
@@ -97,10 +88,9 @@ measure() {
   kill "$pid" "$server"
   wait "$pid" "$server" 2>/dev/null || true
   trap - EXIT
-  awk -v n="$name" -v a="$cpu_start" -v b="$cpu_end" -v s="$seconds" -v t="$shown" -v m="$hwm" \
+  awk -v n="$name" -v a="$cpu_start" -v b="$cpu_end" -v s="$seconds" -v m="$hwm" \
     -v w="$(( woken_end - woken_start ))" \
-    'BEGIN { printf "%-15s %12.1f %14d %12.1f %18s %12s\n",
-                    n, (b - a) * 60 / s, a, w * 60 / s, t, m }' \
+    'BEGIN { printf "%-15s %12.1f %14d %12.1f %12s\n", n, (b - a) * 60 / s, a, w * 60 / s, m }' \
     >"$work/$name.result"
 }
 
@@ -108,17 +98,18 @@ echo "measuring for $seconds s, the programs side by side..."
 pids=()
 measure sagelight "$sagelight" /s &
 pids+=($!)
-if [[ -n "$earlier" ]]; then
-  measure earlier "$earlier" /s &
-  pids+=($!)
-fi
 for floor in min_window min_xft_window; do
   measure "$floor" "$work/bin/$floor" &
   pids+=($!)
 done
 wait "${pids[@]}"
-printf '%-15s %12s %14s %12s %18s %12s\n' program "CPU ms/min" "CPU ms start" "wakeups/min" \
-  "exec to black (s)" "peak RSS"
+if [[ -n "$earlier" ]]; then
+  # Not beside the other saver: two savers of one user share its
+  # single-instance lock, and the second would end at once.
+  echo "measuring the earlier build for $seconds s..."
+  (measure earlier "$earlier" /s)
+fi
+printf '%-15s %12s %14s %12s %12s\n' program "CPU ms/min" "CPU ms 0-3 s" "wakeups/min" "peak RSS"
 cat "$work/sagelight.result"
 [[ -z "$earlier" ]] || cat "$work/earlier.result"
 cat "$work/min_window.result" "$work/min_xft_window.result"

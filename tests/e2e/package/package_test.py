@@ -67,6 +67,9 @@ def case_deb():
         check({"libc6", "libx11-6", "libxft2", "libfontconfig1", "fonts-liberation"} <= set(names),
               "it needs the C, X11, Xft and fontconfig libraries and the Liberation fonts (%s)"
               % depends.strip())
+        wayland = os.environ.get("SAGELIGHT_WAYLAND_PROGRAM") == "1"
+        check(not wayland or {"libwayland-client0", "libxkbcommon0"} <= set(names),
+              "and those of the program for Wayland sessions (%s)" % depends.strip())
 
         listing = run(["dpkg-deb", "--contents", deb]).stdout.splitlines()
         files = sorted(line.split()[-1][1:] for line in listing if line.startswith("-"))
@@ -74,6 +77,8 @@ def case_deb():
                     "/usr/bin/sagelight-idle", "/usr/lib/systemd/user/sagelight-idle.service",
                     "/usr/share/doc/sagelight/README.md",
                     "/usr/share/man/man1/sagelight-idle.1.gz", "/usr/share/man/man6/sagelight.6.gz"]
+        if wayland:
+            expected = sorted(expected + ["/usr/lib/sagelight/sagelight-wayland"])
         check(files == expected, "it holds the programs, their manual pages, the idle "
               "watcher's unit and autostart entry and the README, nothing else (%s)"
               % ", ".join(files))
@@ -96,9 +101,12 @@ def case_deb():
               % ("" if installed.returncode == 0 else ": " + installed.stderr))
 
         program = os.path.join(root, "usr", "bin", "sagelight")
-        described = run(["file", "--brief", program]).stdout
-        check(os.access(program, os.X_OK) and ", stripped" in described,
-              "the installed program is executable and stripped (%s)" % described.strip())
+        for path in [program] + ([os.path.join(root, "usr/lib/sagelight/sagelight-wayland")]
+                                 if wayland else []):
+            described = run(["file", "--brief", path]).stdout
+            check(os.access(path, os.X_OK) and ", stripped" in described,
+                  "the installed %s is executable and stripped (%s)"
+                  % (os.path.basename(path), described.strip()))
         page = gzip.decompress(pathlib.Path(root, "usr/share/man/man6/sagelight.6.gz").read_bytes())
         check(page == pathlib.Path(os.environ["SAGELIGHT_MAN"]).read_bytes()
               and b"Sagelight " + version.encode() in page,
@@ -114,6 +122,14 @@ def case_deb():
         check(ran.returncode == 0 and size == 431 * 200,
               "the installed program ends with status 0 and seeds the quote file "
               "(status %d, %r bytes, %s)" % (ran.returncode, size, ran.stderr.strip()))
+        if wayland:
+            # Only the program for Wayland sessions says this; a sagelight
+            # that cannot find it ends with status 2.
+            ran = run([program, "/s"], 60,
+                      env=dict(env, SAGELIGHT_BACKEND="wayland", WAYLAND_DISPLAY="no-such-socket"))
+            check(ran.returncode == 1 and "No Wayland compositor answers at" in ran.stderr,
+                  "the installed program finds its program for Wayland sessions (status %d, %s)"
+                  % (ran.returncode, ran.stderr.strip()))
 
         # Removing keeps the administrator's configuration; purging drops it too.
         for action, kept in (("--remove", ["etc/xdg/autostart/sagelight-idle.desktop"]),
