@@ -23,6 +23,7 @@ import e2e  # noqa: E402
 from e2e import (SCREEN_HEIGHT, SCREEN_WIDTH, SKIP, PixelLayout, Shot, check,  # noqa: E402
                  wait_for, wait_panel)
 from devices import VirtualDevices  # noqa: E402
+import compositors  # noqa: E402
 
 TOOLS = ("sway", "swaymsg", "setpriv", "wtype")
 USER, GROUP = "nobody", "nogroup"  # sway refuses to run as root
@@ -378,5 +379,7 @@ CASES = dict(cases.CASES, backend=backend, other_output=other_output,
              **{f"layout_{name}": functools.partial(layout, name=name) for name in LAYOUTS})
 
 if __name__ == "__main__":
+    if sys.argv[1:2] and sys.argv[1].partition(".")[0] in compositors.ROWS:
+        sys.exit(compositors.main(sys.argv))
     sys.exit(e2e.main(CASES, lambda: WaylandSession(os.path.abspath(sys.argv[2])),
                       server_tools=TOOLS))
