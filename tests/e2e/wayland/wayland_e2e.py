@@ -17,6 +17,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
 
 # pylint: disable=wrong-import-position
+import compositors  # noqa: E402
 import e2e  # noqa: E402
 from e2e import SCREEN, SCREEN_HEIGHT, SCREEN_WIDTH, Shot, check, wait_for, wait_panel  # noqa
 
@@ -387,5 +388,7 @@ CASES = dict(
                              (200, 0, SCREEN_WIDTH, SCREEN_HEIGHT)))
 
 if __name__ == "__main__":
+    if sys.argv[1] in compositors.CASES:  # the other compositors
+        sys.exit(compositors.main(sys.argv[1], os.path.abspath(sys.argv[2])))
     sys.exit(e2e.main(CASES, lambda: e2e.NativeSession(os.path.abspath(sys.argv[2]), Compositor()),
                       server_tools=TOOLS))
