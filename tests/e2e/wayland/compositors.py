@@ -19,6 +19,7 @@ from e2e import CENTRE, SCREEN_HEIGHT, SCREEN_WIDTH, check, wait_for
 SOCKET = "wayland-e2e"
 SIZE = f"--width={SCREEN_WIDTH} --height={SCREEN_HEIGHT}"
 NESTED = ("mutter", "kwin")
+PROBE = (CENTRE[0] - 100, CENTRE[1] - 100)  # away from the resting pointer
 # Each compositor: the programs it takes, and the shell line that starts it
 # in its folder to serve $SOCKET (and nest in $DISPLAY).
 ROWS = {
@@ -40,15 +41,20 @@ ROWS = {
 
 
 class Desktop(e2e.Shot):
-    """A screenshot whose bare desktop shows while its bottom left corner
-    has the colour that it settled on."""
+    """A screenshot whose bare desktop shows while its bottom left corner has
+    the colour that it settled on. Mutter fades windows in and out over a
+    quarter second, from and to the middle: with the corner on the desktop
+    but PROBE not, the saver shows and the screen counts as dark."""
 
-    def __init__(self, raw, corner, before, after):
+    def __init__(self, raw, colours, before, after):
         super().__init__(raw, SCREEN_WIDTH, SCREEN_HEIGHT, before, after)
-        self.corner = corner
+        self.colours = colours
 
     def shows_root(self):
-        return self.pixel(0, self.height - 1) == self.corner
+        return self.pixel(0, self.height - 1) == self.colours[0]
+
+    def is_black(self):
+        return super().is_black() or self.shows_root() and self.pixel(*PROBE) != self.colours[1]
 
 
 class Compositor(e2e.XServer):
@@ -57,7 +63,7 @@ class Compositor(e2e.XServer):
     picture), in an Xvfb of its own when it nests in one."""
 
     def __init__(self, name):
-        self.nested, self.corner = name in NESTED, None
+        self.nested, self.colours = name in NESTED, None
         if self.nested:
             super().__init__()
         else:
@@ -92,14 +98,13 @@ class Compositor(e2e.XServer):
             raise
 
     def _settled(self):
-        """Whether the desktop shows, its corner the same colour twice
-        running: weston's shell paints its wallpaper late."""
+        """Whether the desktop shows, the same twice running: weston's wallpaper comes late."""
         with open(self.log, encoding="utf-8", errors="replace") as log:
             check(self.compositor.poll() is None, "the compositor ended: " + log.read()[-300:])
         shot = os.path.exists(os.path.join(self.runtime, SOCKET)) and self.screenshot()
-        corner = shot.pixel(0, SCREEN_HEIGHT - 1) if shot else None
-        settled, self.corner = corner == self.corner, corner
-        return settled and corner not in (None, e2e.BLACK, e2e.WHITE)
+        colours = shot and (shot.pixel(0, SCREEN_HEIGHT - 1), shot.pixel(*PROBE))
+        settled, self.colours = colours == self.colours, colours
+        return settled and colours and colours[0] not in (e2e.BLACK, e2e.WHITE)
 
     def env(self, **extra):
         """The saver's, which the X tools share; it must not fall back to X."""
@@ -112,7 +117,7 @@ class Compositor(e2e.XServer):
             shot = super().screenshot()
             raw = bytearray(shot.raw)
             raw[3::4] = bytes(len(raw) // 4)  # mutter fills the byte that holds no colour
-            return Desktop(bytes(raw), self.corner, shot.before, shot.after)
+            return Desktop(bytes(raw), self.colours, shot.before, shot.after)
         before = time.monotonic()
         if subprocess.run(["weston-screenshooter"], env=self.env(), cwd=self.fbdir,
                           capture_output=True, check=False).returncode:
@@ -121,12 +126,11 @@ class Compositor(e2e.XServer):
         raw = subprocess.run(["convert", png, "-alpha", "transparent", "-depth", "8", "bgra:-"],
                              capture_output=True, check=True).stdout
         os.remove(png)
-        return Desktop(raw, self.corner, before, time.monotonic())
+        return Desktop(raw, self.colours, before, time.monotonic())
 
     def ready(self, saver):
-        """Mutter hands the saver the pointer with the keyboard, and draws its
-        own pointer until the saver sets its blank one."""
-        wait_for(lambda: e2e.Watch(self).sample() not in (e2e.ROOT, e2e.LIT), 20,
+        """Mutter shows its pointer until it hands the saver the pointer with the keyboard."""
+        wait_for(lambda: (shot := self.screenshot()).find_panel() or e2e.Shot.is_black(shot), 20,
                  "nothing but the saver shows", saver)
 
     def close(self):
@@ -138,6 +142,11 @@ class Compositor(e2e.XServer):
 
 class Session(e2e.NativeSession):
     records_at_show = True  # the saver's surface gets the resting pointer's place as it shows
+
+    def afresh(self):
+        super().afresh()
+        # The saver that just ended may still be fading out.
+        wait_for(lambda: e2e.Watch(self.server).sample() == e2e.ROOT, 10, "the desktop shows")
 
 
 def picture(session):
