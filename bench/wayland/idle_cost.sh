@@ -2,7 +2,7 @@
 # What a running saver costs while nobody is at the machine, on each of its
 # backends in one run: `sagelight /s` as a native client of a headless sway
 # (the Wayland backend) beside `sagelight /s` on an Xvfb (the X11 backend),
-# side by side for the same time. Reported per backend: CPU milliseconds per
+# one after the other for the same time. Reported per backend: CPU milliseconds per
 # minute while idle (utime + stime from /proc/PID/stat), wake-ups per minute
 # (voluntary context switches) and peak resident memory (VmHWM). Run by hand
 # as root (sway itself runs as the user "nobody"):
@@ -79,31 +79,32 @@ start() {
   started=$!
   pids+=("$started")
 }
-start wayland env WAYLAND_DISPLAY="$socket"
-wayland_pid="$started"
-start x11 env DISPLAY=":$display"
-x11_pid="$started"
+# One user's savers share one single-instance lock, so the backends take
+# turns: the Wayland saver first, then the X11 one, each measured as long.
+measure() {
+  local name="$1" pid="$2" cpu woken
+  sleep 2
+  [[ -d "/proc/$pid" ]] || { echo "$name: the saver ended early" >&2; return; }
+  cpu="$(cpu_ms "$pid")" woken="$(wakeups "$pid")"
+  sleep "$seconds"
+  [[ -d "/proc/$pid" ]] || { echo "$name: the saver ended early" >&2; return; }
+  awk -v n="$name" -v a="$cpu" -v b="$(cpu_ms "$pid")" -v s="$seconds" \
+    -v w="$(( $(wakeups "$pid") - woken ))" \
+    -v m="$(awk '/^VmHWM/ { print $2 " " $3 }' "/proc/$pid/status")" \
+    'BEGIN { printf "%-10s %12.1f %12.1f %12s\n", n, (b - a) * 60 / s, w * 60 / s, m }'
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
 
-# Measure from when the Wayland surface shows; both have started by then.
+echo "measuring for $seconds s each, the Wayland saver and then the X11 one..."
+printf '%-10s %12s %12s %12s\n' backend "CPU ms/min" "wakeups/min" "peak RSS"
+start wayland env WAYLAND_DISPLAY="$socket"
+# Measured from when the Wayland surface shows.
 shows='"app_id": ?"sagelight"'
 until [[ "$(SWAYSOCK="$ipc" swaymsg -t get_tree -r 2>/dev/null)" =~ $shows ]]; do
   (( $(date +%s) < deadline + 10 )) || { echo "the Wayland saver did not show" >&2; exit 1; }
   sleep 0.1
 done
-sleep 2
-echo "measuring for $seconds s, the backends side by side..."
-declare -A cpu_start woken_start
-for pid in "$wayland_pid" "$x11_pid"; do
-  cpu_start[$pid]="$(cpu_ms "$pid")"
-  woken_start[$pid]="$(wakeups "$pid")"
-done
-sleep "$seconds"
-printf '%-10s %12s %12s %12s\n' backend "CPU ms/min" "wakeups/min" "peak RSS"
-for entry in "wayland:$wayland_pid" "x11:$x11_pid"; do
-  name="${entry%%:*}" pid="${entry#*:}"
-  [[ -d "/proc/$pid" ]] || { echo "$name: the saver ended early" >&2; continue; }
-  awk -v n="$name" -v a="${cpu_start[$pid]}" -v b="$(cpu_ms "$pid")" -v s="$seconds" \
-    -v w="$(( $(wakeups "$pid") - ${woken_start[$pid]} ))" \
-    -v m="$(awk '/^VmHWM/ { print $2 " " $3 }' "/proc/$pid/status")" \
-    'BEGIN { printf "%-10s %12.1f %12.1f %12s\n", n, (b - a) * 60 / s, w * 60 / s, m }'
-done
+measure wayland "$started"
+start x11 env DISPLAY=":$display"
+measure x11 "$started"
